@@ -1,0 +1,41 @@
+#pragma once
+// The commands of kovu3-cli. Each takes the words after its name and returns the exit
+// status: 0 success, 1 the work failed, 2 the words were wrong (usage printed).
+
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "shell/platform.h"
+
+namespace kovu3::cli {
+
+struct CliContext {
+    Environment environment;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+using Arguments = std::span<const std::string>;
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;  // one line per form, without the program name
+    int (*run)(const CliContext&, Arguments);
+};
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// Prints "usage: kovu3-cli ..." for one command to err and returns kExitUsage.
+int UsageError(const CliContext& context, const Command& command, std::string_view problem);
+
+int RunSettings(const CliContext& context, Arguments args);
+int RunDate(const CliContext& context, Arguments args);
+
+extern const Command kSettingsCommand;
+extern const Command kDateCommand;
+
+}  // namespace kovu3::cli
