@@ -34,8 +34,10 @@ int UsageError(const CliContext& context, const Command& command, std::string_vi
 
 int RunSettings(const CliContext& context, Arguments args);
 int RunDate(const CliContext& context, Arguments args);
+int RunStations(const CliContext& context, Arguments args);
 
 extern const Command kSettingsCommand;
 extern const Command kDateCommand;
+extern const Command kStationsCommand;
 
 }  // namespace kovu3::cli
