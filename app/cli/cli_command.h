@@ -35,9 +35,13 @@ int UsageError(const CliContext& context, const Command& command, std::string_vi
 int RunSettings(const CliContext& context, Arguments args);
 int RunDate(const CliContext& context, Arguments args);
 int RunStations(const CliContext& context, Arguments args);
+int RunConvert(const CliContext& context, Arguments args);
+int RunCheck(const CliContext& context, Arguments args);
 
 extern const Command kSettingsCommand;
 extern const Command kDateCommand;
 extern const Command kStationsCommand;
+extern const Command kConvertCommand;
+extern const Command kCheckCommand;
 
 }  // namespace kovu3::cli

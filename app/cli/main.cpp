@@ -16,7 +16,13 @@ int UsageError(const CliContext& context, const Command& command, std::string_vi
 
 namespace {
 
-const Command* const kCommands[] = {&kSettingsCommand, &kDateCommand, &kStationsCommand};
+const Command* const kCommands[] = {
+    &kSettingsCommand,
+    &kDateCommand,
+    &kStationsCommand,
+    &kConvertCommand,
+    &kCheckCommand,
+};
 
 void PrintOverview(std::ostream& out) {
     out << "kovu3-cli " KOVU3_VERSION " - hydrometric station data from a terminal\n\nusage:\n"
