@@ -2,6 +2,11 @@
 // language switch, the logo, the programs it starts and the exit.
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QSignalSpy>
@@ -61,10 +66,13 @@ void AnamenuTest::captionsPerLanguage() {
     test::DesktopMachine machine(language.toUtf8().constData());
     auto window = machine.Start();
     QCOMPARE(window->windowTitle(), QStringLiteral("Kovu3"));
-    QCOMPARE(Title(*window, "Mnu1"), QFETCH(QString, topLevel), topLevel);
-    QCOMPARE(Item(*window, "MnuKontrol")->text(), QFETCH(QString, kontrol), kontrol);
-    QCOMPARE(Title(*window, "Mnu4"), QFETCH(QString, languageMenu), languageMenu);
+    QFETCH(QString, topLevel);
+    QFETCH(QString, kontrol);
+    QFETCH(QString, languageMenu);
     QFETCH(bool, flumoShown);
+    QCOMPARE(Title(*window, "Mnu1"), topLevel);
+    QCOMPARE(Item(*window, "MnuKontrol")->text(), kontrol);
+    QCOMPARE(Title(*window, "Mnu4"), languageMenu);
     for (const char* name : {"MnuExcel2", "MnuFlumo", "MnuFlumoRun", "MnuAra1"})
         QVERIFY2(Item(*window, name)->isVisible() == flumoShown, name);
     QVERIFY(Item(*window, "MnuHelp")->isVisible());
@@ -105,12 +113,15 @@ void AnamenuTest::workCommands() {
     QFETCH(QString, item);
     test::DesktopMachine machine(language.toUtf8().constData());
     auto window = machine.Start();
+    QFETCH(QString, operation);
+    QFETCH(QString, target);
+    QFETCH(QString, title);
     Item(*window, item.toUtf8().constData())->trigger();
-    QCOMPARE(QString::fromStdString(window->settings().SelectedOperation), QFETCH(QString, operation));
-    QCOMPARE(QString::fromStdString(window->settings().TargetWindow), QFETCH(QString, target));
+    QCOMPARE(QString::fromStdString(window->settings().SelectedOperation), operation);
+    QCOMPARE(QString::fromStdString(window->settings().TargetWindow), target);
     QWidget* selection = window->childForm(QStringLiteral("FormSec"));
     QVERIFY(selection);
-    QCOMPARE(selection->windowTitle(), QFETCH(QString, title));
+    QCOMPARE(selection->windowTitle(), title);
     QVERIFY(!window->childForm(QStringLiteral("FrmLogo")));  // every command closes the logo
 }
 
