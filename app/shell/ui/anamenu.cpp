@@ -172,7 +172,9 @@ void Anamenu::OpenProgrammerOptions() {
 QMdiSubWindow* Anamenu::AddChild(MdiForm* form, QPoint position) {
     QMdiSubWindow* frame = mdi_->addSubWindow(form);
     frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->adjustSize();
+    // A form that chose its size keeps it inside the frame; the others take what they need.
+    if (form->testAttribute(Qt::WA_Resized)) frame->resize(form->size() + (frame->sizeHint() - form->sizeHint()));
+    else frame->adjustSize();
     frame->move(position);
     frame->show();
     mdi_->setActiveSubWindow(frame);

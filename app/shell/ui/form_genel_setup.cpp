@@ -112,12 +112,19 @@ QWidget* FormGenelSetup::BuildPolicyTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
     for (int item = 0; item < 3; ++item) {
-        auto* button = new QRadioButton(Q(kPolicyTexts[static_cast<size_t>(item)]), tab);
+        // The long policy texts wrap beside their buttons; a click on the text chooses too.
+        auto* button = new QRadioButton(tab);
         button->setObjectName(QStringLiteral("Option1_%1").arg(item));
+        auto* text = new ClickableLabel(Q(kPolicyTexts[static_cast<size_t>(item)]), tab);
+        text->setWordWrap(true);
         policies_[static_cast<size_t>(item)] = button;
-        layout->addWidget(button);
+        auto* row = new QHBoxLayout;
+        row->addWidget(button, 0, Qt::AlignTop);
+        row->addWidget(text, 1);
+        layout->addLayout(row);
         connect(button, &QRadioButton::clicked, this,
                 [this, item] { policyText_->setText(QString::number(item + 1)); });
+        connect(text, &ClickableLabel::clicked, button, &QRadioButton::click);
     }
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(QString::fromUtf8("Geçerli extrem uygulamasının sıra no.su:"), tab));
