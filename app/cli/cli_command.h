@@ -37,11 +37,13 @@ int RunDate(const CliContext& context, Arguments args);
 int RunStations(const CliContext& context, Arguments args);
 int RunConvert(const CliContext& context, Arguments args);
 int RunCheck(const CliContext& context, Arguments args);
+int RunDecode(const CliContext& context, Arguments args);
 
 extern const Command kSettingsCommand;
 extern const Command kDateCommand;
 extern const Command kStationsCommand;
 extern const Command kConvertCommand;
 extern const Command kCheckCommand;
+extern const Command kDecodeCommand;
 
 }  // namespace kovu3::cli

@@ -22,6 +22,7 @@ const Command* const kCommands[] = {
     &kStationsCommand,
     &kConvertCommand,
     &kCheckCommand,
+    &kDecodeCommand,
 };
 
 void PrintOverview(std::ostream& out) {

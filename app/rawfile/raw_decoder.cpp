@@ -8,6 +8,7 @@
 #include "rawfile/raw_problems.h"
 #include "rawfile/special_files.h"
 #include "shell/file_io.h"
+#include "shell/text_codec.h"
 
 namespace kovu3 {
 namespace detail {
@@ -50,7 +51,7 @@ void Decoding::ReportNonDigitField() {
     const std::string position = std::to_string(firstNonDigit_);
     Important(problem::kNonDigit + position,
               Detail("bayt " + position + ": \"" +
-                     std::string(image_.substr(firstNonDigit_, raw::kFieldLength)) + "\""));
+                     Cp1254ToUtf8(image_.substr(firstNonDigit_, raw::kFieldLength)) + "\""));
 }
 
 }  // namespace detail

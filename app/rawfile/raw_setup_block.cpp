@@ -8,6 +8,7 @@
 #include "rawfile/raw_decoding.h"
 #include "rawfile/raw_problems.h"
 #include "shell/calendar.h"
+#include "shell/text_codec.h"
 
 namespace kovu3::detail {
 namespace {
@@ -58,12 +59,12 @@ bool Decoding::DecodeHeaderAndBlock() {
         return false;
     }
     std::string_view marker = image_.substr(raw::kVersionOffset, raw::kVersionLength);
-    setup.VersionMarker = std::string(marker);
+    setup.VersionMarker = Cp1254ToUtf8(marker);
     result_.panel.showCorrectedNote = marker == "ver4";
     if (Uppercase(marker) != "VER4") {
         result_.panel.showVersionMessage = true;
         result_.panel.versionMessage = settings_.texts.Messages[5];
-        SetError(problem::kVersion, true, Detail("bayt 0: \"" + std::string(marker) + "\""));
+        SetError(problem::kVersion, true, Detail("bayt 0: \"" + setup.VersionMarker + "\""));
         return false;
     }
     if (length < raw::kHeaderLength) {
@@ -120,7 +121,7 @@ bool Decoding::DecodeHeaderAndBlock() {
     }
 
     // Setup-parameter block of the file's layout.
-    setup.RegionCode = std::string(image_.substr(raw::ParameterOffset(layout->regionCode), 3));
+    setup.RegionCode = Cp1254ToUtf8(image_.substr(raw::ParameterOffset(layout->regionCode), 3));
     setup.StationPrefix = Parameter(layout->stationPrefix);
     setup.StationNumber = Parameter(layout->stationLow) + 256 * Parameter(layout->stationHigh);
     setup.SetupLevelUnits = Parameter(layout->levelLow) + 256 * Parameter(layout->levelHigh);
