@@ -12,12 +12,12 @@
 namespace kovu3::sim {
 namespace {
 
-using test::BcdParam;
-using test::Field;
-using test::FromBcd;
-using test::Param;
-using test::Param16;
-using test::Reading;
+using fields::BcdParam;
+using fields::Field;
+using fields::FromBcd;
+using fields::Param;
+using fields::Param16;
+using fields::Reading;
 
 Moment At(int day, int month, int year, int hour, int minute) { return {{day, month, year}, hour * 60 + minute}; }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace kovu3::sim::test {
+namespace kovu3::sim::fields {
 
 // The value of the three characters at `offset`.
 inline int Field(const std::string& file, size_t offset) { return std::stoi(file.substr(offset, 3)); }
@@ -21,4 +21,4 @@ inline int Reading(const std::string& file, size_t offset) {
     return Field(file, offset) * 256 + Field(file, offset + 3);
 }
 
-}  // namespace kovu3::sim::test
+}  // namespace kovu3::sim::fields

@@ -54,7 +54,8 @@ constexpr std::string_view kUsage = R"(usage:
     --seed S  --base CM  --amplitude CM  --storms N  --peak CM  --noise CM   the river
     --tarih0 TEXT  --tarih1 TEXT  --ngun N  --extrem 0|1|2  --rating PATH
                             keys of the additional-information file, written when given
-  loggersim folder OUT_DIR [options]    stations, water years and read-outs; one line a file
+  loggersim folder OUT_DIR [options]    stations, water years and read-outs; prints a line a
+                                        file: name, link, kind, parameters, first - last reading
     --stations N (3)  --years Y1-Y2 (2003-2004)  --interval M (15)  --samples N (1)
     --readouts-per-year K (6)  --seed S (1)  --links reset,continue,overlap,repeat,gap
     --faulty-share X (0.05)  --ring-last  --no-info  --no-rating  --rating-folder DIR
@@ -268,6 +269,10 @@ std::string_view LinkName(ReadoutLink link) {
     return "";
 }
 
+std::string_view KindName(FileKind kind) {
+    return kind == FileKind::Normal ? "normal" : kind == FileKind::Ring ? "ring" : "blok";
+}
+
 int RunFolder(const std::vector<std::string>& arguments) {
     const Words words(arguments,
                       {"--stations", "--years", "--interval", "--samples", "--readouts-per-year", "--seed",
@@ -310,7 +315,8 @@ int RunFolder(const std::vector<std::string>& arguments) {
 
     const DataFolderResult result = MakeDataFolder(words.path(), scenario);
     for (const FolderFile& file : result.files)
-        std::cout << file.name << " " << LinkName(file.link) << " " << FormatMoment(file.plan.firstRecord) << " - "
+        std::cout << file.name << " " << LinkName(file.link) << " " << KindName(file.spec.kind) << " "
+                  << file.spec.parameterCount << " " << FormatMoment(file.plan.firstRecord) << " - "
                   << FormatMoment(file.plan.lastRecord) << "\n";
     if (!result.error.empty()) {
         std::cerr << "loggersim: " << result.error << "\n";
