@@ -1,11 +1,11 @@
 #pragma once
 // Small archives for the installer's tests, made with the archive writer and edited in place.
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,7 +39,7 @@ inline std::string ArchiveBytes(const std::vector<MemberSource>& members, bool l
     dsk::WriteOptions options;
     options.listStored = listStored;
     dsk::ArchiveImage image = dsk::BuildArchive(members, options);
-    EXPECT_EQ(image.error, "");
+    if (!image.error.empty()) throw std::runtime_error("test archive: " + image.error);
     return image.bytes;
 }
 
