@@ -26,8 +26,8 @@ std::optional<double> ParseSheetNumber(std::string_view text) {
     if (text.empty()) return std::nullopt;
     // from_chars also reads "inf", "nan" and hexadecimal forms; a sheet number is none of these.
     for (char c : text) {
-        bool allowed = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' ||
-                       c == 'E';
+        bool allowed =
+            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
         if (!allowed) return std::nullopt;
     }
     double value = 0;

@@ -39,15 +39,17 @@ std::optional<double> EntryValue(std::string_view entry) {
 LoadedRatingCurve RatingCurve::Load(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        return {std::nullopt, "Cannot read the rating curve file " + path.string() +
-                                  ": there is no such file"};
+        return {std::nullopt,
+                "Cannot read the rating curve file " + path.string() + ": there is no such file"};
     }
     std::optional<std::string> bytes = ReadWholeFile(path);
     if (!bytes) return {std::nullopt, "Cannot read the rating curve file " + path.string()};
     return {RatingCurve(std::move(*bytes)), {}};
 }
 
-RatingCurve RatingCurve::FromBytes(std::string bytes) { return RatingCurve(std::move(bytes)); }
+RatingCurve RatingCurve::FromBytes(std::string bytes) {
+    return RatingCurve(std::move(bytes));
+}
 
 long long RatingCurve::EntryCount() const {
     long long size = static_cast<long long>(bytes_.size());

@@ -26,7 +26,9 @@ constexpr int kMeanLevelColumn = 3;
 constexpr int kMeanDischargeColumn = 5;
 
 // Row X of month block `month` (1 to 12, and 13 for the row after the last block).
-constexpr int MonthBlockRow(int month) { return (month - 1) * kMonthBlockRows + 1; }
+constexpr int MonthBlockRow(int month) {
+    return (month - 1) * kMonthBlockRows + 1;
+}
 
 struct DailySheetLayout {
     int groupWidth;           // columns from one half-month group to the next

@@ -16,13 +16,14 @@ constexpr std::string_view kCalcChainContentType =
     "application/vnd.openxmlformats-officedocument.spreadsheetml.calcChain+xml";
 
 // The children of <workbook> in the order the schema requires.
+constexpr std::string_view kWorkbookOrder[] = {
+    "fileVersion", "fileSharing", "workbookPr", "workbookProtection", "bookViews", "sheets",
+    "functionGroups", "externalReferences", "definedNames", "calcPr", "oleSize",
+    "customWorkbookViews", "pivotCaches", "smartTagPr", "smartTagTypes", "webPublishing",
+    "fileRecoveryPr", "webPublishObjects", "extLst"};
+
 pugi::xml_node WorkbookChild(pugi::xml_node root, const char* name) {
-    return ChildInSchemaOrder(
-        root, name,
-        {"fileVersion", "fileSharing", "workbookPr", "workbookProtection", "bookViews", "sheets",
-         "functionGroups", "externalReferences", "definedNames", "calcPr", "oleSize",
-         "customWorkbookViews", "pivotCaches", "smartTagPr", "smartTagTypes", "webPublishing",
-         "fileRecoveryPr", "webPublishObjects", "extLst"});
+    return ChildInSchemaOrder(root, name, kWorkbookOrder);
 }
 
 // The relationship id of a <sheet>: its "r:id", whatever prefix the file gives that namespace.

@@ -31,8 +31,8 @@ void WriteMonthMean(Worksheet& daily, int blockRow, int firstColumn, int secondC
     auto range = [&](int column) {
         return CellReference(firstRow, column) + ":" + CellReference(lastRow, column);
     };
-    std::string formula = "IFERROR(AVERAGE(" + range(firstColumn) + "," + range(secondColumn) +
-                          "),\"\")";
+    std::string formula =
+        "IFERROR(AVERAGE(" + range(firstColumn) + "," + range(secondColumn) + "),\"\")";
     int row = blockRow + kMeanRowOffset;
     if (count > 0) {
         daily.SetFormula(row, targetColumn, formula, sum / count);

@@ -10,17 +10,19 @@
 namespace kovu3 {
 namespace {
 
-// The children of <worksheet> in the order the schema requires.
+// The children of <worksheet>, and of <sheetView>, in the order the schema requires.
+constexpr std::string_view kWorksheetOrder[] = {
+    "sheetPr", "dimension", "sheetViews", "sheetFormatPr", "cols", "sheetData", "sheetCalcPr",
+    "sheetProtection", "protectedRanges", "scenarios", "autoFilter", "sortState",
+    "dataConsolidate", "customSheetViews", "mergeCells", "phoneticPr", "conditionalFormatting",
+    "dataValidations", "hyperlinks", "printOptions", "pageMargins", "pageSetup", "headerFooter",
+    "rowBreaks", "colBreaks", "customProperties", "cellWatches", "ignoredErrors", "smartTags",
+    "drawing", "legacyDrawing", "legacyDrawingHF", "drawingHF", "picture", "oleObjects",
+    "controls", "webPublishItems", "tableParts", "extLst"};
+constexpr std::string_view kSheetViewOrder[] = {"pane", "selection", "pivotSelection", "extLst"};
+
 pugi::xml_node WorksheetChild(pugi::xml_node root, const char* name) {
-    return ChildInSchemaOrder(
-        root, name,
-        {"sheetPr", "dimension", "sheetViews", "sheetFormatPr", "cols", "sheetData",
-         "sheetCalcPr", "sheetProtection", "protectedRanges", "scenarios", "autoFilter",
-         "sortState", "dataConsolidate", "customSheetViews", "mergeCells", "phoneticPr",
-         "conditionalFormatting", "dataValidations", "hyperlinks", "printOptions", "pageMargins",
-         "pageSetup", "headerFooter", "rowBreaks", "colBreaks", "customProperties", "cellWatches",
-         "ignoredErrors", "smartTags", "drawing", "legacyDrawing", "legacyDrawingHF", "drawingHF",
-         "picture", "oleObjects", "controls", "webPublishItems", "tableParts", "extLst"});
+    return ChildInSchemaOrder(root, name, kWorksheetOrder);
 }
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
@@ -132,8 +134,9 @@ pugi::xml_node Worksheet::CellForWriting(int row, int column) {
     RowEntry& entry = rowEntry->second;
     if (rowAdded) {
         auto after = std::next(rowEntry);
-        entry.node = after != rows_.end() ? sheetData_.insert_child_before("row", after->second.node)
-                                          : sheetData_.append_child("row");
+        entry.node = after != rows_.end()
+                         ? sheetData_.insert_child_before("row", after->second.node)
+                         : sheetData_.append_child("row");
         entry.node.append_attribute("r").set_value(row);
     }
     auto [cellEntry, cellAdded] = entry.cells.try_emplace(column);
@@ -146,9 +149,8 @@ pugi::xml_node Worksheet::CellForWriting(int row, int column) {
         cell.append_attribute("r").set_value(CellReference(row, column).c_str());
         std::string style = NewCellStyle(entry, column);
         if (!style.empty()) cell.append_attribute("s").set_value(style.c_str());
-        // "spans" is a hint of the row's columns; a new cell may fall outside it.
-        entry.node.remove_attribute("spans");
         cellEntry->second = cell;
+        cellsAdded_ = true;
     }
     return cellEntry->second;
 }
@@ -160,7 +162,8 @@ void Worksheet::DetachSharedFormula(pugi::xml_node master) {
     if (range.empty()) return;  // a cell that only uses the formula: nothing depends on it
     size_t colon = range.find(':');
     auto first = ParseCellReference(range.substr(0, colon));
-    auto last = colon == std::string_view::npos ? first : ParseCellReference(range.substr(colon + 1));
+    auto last =
+        colon == std::string_view::npos ? first : ParseCellReference(range.substr(colon + 1));
     if (!first || !last) return;
     // The other cells of the group hold no formula text of their own; without the master
     // they would name a formula that no longer exists. They keep their values.
@@ -363,14 +366,18 @@ void Worksheet::UpdateSelection() {
     // A sheet with frozen panes keeps one selection per pane; those are left as they are.
     if (view.child("pane")) return;
     while (pugi::xml_node old = view.child("selection")) view.remove_child(old);
-    pugi::xml_node selection =
-        ChildInSchemaOrder(view, "selection", {"pane", "selection", "pivotSelection", "extLst"});
+    pugi::xml_node selection = ChildInSchemaOrder(view, "selection", kSheetViewOrder);
     std::string cell = CellReference(selection_->row, selection_->column);
     selection.append_attribute("activeCell").set_value(cell.c_str());
     selection.append_attribute("sqref").set_value(cell.c_str());
 }
 
 std::string Worksheet::Serialize() {
+    // "spans" tells which columns a block of 16 rows uses; it is only a hint, and one that a
+    // new cell can make wrong for its whole block, so it goes.
+    if (cellsAdded_) {
+        for (auto& [number, row] : rows_) row.node.remove_attribute("spans");
+    }
     UpdateDimension();
     UpdateSelection();
     return SerializeXmlPart(document_);

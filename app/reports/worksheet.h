@@ -103,6 +103,7 @@ private:
     std::vector<ColumnStyle> columnStyles_;
     std::optional<CellPosition> selection_;
     bool modified_ = false;
+    bool cellsAdded_ = false;
 };
 
 }  // namespace kovu3

@@ -143,7 +143,8 @@ XlsxPackage::Image XlsxPackage::Write() const {
             zip_set_file_compression(out, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 6);
         }
     }
-    if (zip_close(out) != 0) return fail(std::string("cannot write the archive: ") + zip_strerror(out));
+    if (zip_close(out) != 0)
+        return fail(std::string("cannot write the archive: ") + zip_strerror(out));
 
     Image image;
     zip_stat_t stat;

@@ -62,7 +62,7 @@ private:
     std::string image_;  // the source archive's bytes; libzip reads them in place
     zip_source* source_ = nullptr;
     zip* archive_ = nullptr;
-    std::vector<Entry> entries_;                        // in the order of the archive
+    std::vector<Entry> entries_;                      // in the order of the archive
     std::unordered_map<std::string, size_t> byName_;  // lower-case name -> entry
 };
 

@@ -43,10 +43,10 @@ std::string ResolveRelationshipTarget(std::string_view sourcePart, std::string_v
 std::vector<Relationship> ReadRelationships(const pugi::xml_document& relationships) {
     std::vector<Relationship> list;
     for (pugi::xml_node node : relationships.document_element().children("Relationship")) {
-        list.push_back(Relationship{node.attribute("Id").value(), node.attribute("Type").value(),
-                                    node.attribute("Target").value(),
-                                    std::string_view(node.attribute("TargetMode").value()) ==
-                                        "External"});
+        list.push_back(
+            Relationship{node.attribute("Id").value(), node.attribute("Type").value(),
+                         node.attribute("Target").value(),
+                         std::string_view(node.attribute("TargetMode").value()) == "External"});
     }
     return list;
 }

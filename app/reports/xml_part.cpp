@@ -35,7 +35,7 @@ std::string SerializeXmlPart(const pugi::xml_document& document) {
 }
 
 pugi::xml_node ChildInSchemaOrder(pugi::xml_node parent, const char* name,
-                                  std::initializer_list<std::string_view> order) {
+                                  std::span<const std::string_view> order) {
     if (pugi::xml_node existing = parent.child(name)) return existing;
     auto rank = [&](std::string_view element) {
         auto found = std::find(order.begin(), order.end(), element);

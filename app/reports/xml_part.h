@@ -3,7 +3,7 @@
 // that whitespace-only texts survive (a cell text of one blank is a blank) and saved raw,
 // so nothing the program does not change is re-indented or re-ordered.
 
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,7 +21,7 @@ std::string SerializeXmlPart(const pugi::xml_document& document);
 // before the first existing child whose name comes after `name` in `order` (the element
 // names of the parent's sequence, in order). Unknown children are left where they are.
 pugi::xml_node ChildInSchemaOrder(pugi::xml_node parent, const char* name,
-                                  std::initializer_list<std::string_view> order);
+                                  std::span<const std::string_view> order);
 
 // The attribute `name` of `node`, added when missing.
 pugi::xml_attribute AttributeOf(pugi::xml_node node, const char* name);

@@ -20,7 +20,9 @@ struct TemplateCase {
     const char* meanLabel;
 };
 
-void PrintTo(const TemplateCase& c, std::ostream* out) { *out << c.language << " " << c.firstMonth; }
+void PrintTo(const TemplateCase& c, std::ostream* out) {
+    *out << c.language << " " << c.firstMonth;
+}
 
 class ReportTemplate : public ::testing::TestWithParam<TemplateCase> {};
 

@@ -91,25 +91,29 @@ TEST(WorkbookMacros, Macro1AndMacro3FinishPrintingAndTheActiveSheet) {
     ASSERT_EQ(workbook.Quit(), "");
 
     std::map<std::string, std::string> parts = test::ReadZip(folder / "Q.xlsx");
-    const std::string& book_xml = parts["xl/workbook.xml"];
-    EXPECT_NE(book_xml.find(R"(<definedName name="_xlnm.Print_Area" localSheetId="0">'Gunluk'!$A$1:$N$253</definedName>)"),
-              std::string::npos) << book_xml;
-    EXPECT_NE(book_xml.find(R"(localSheetId="1">'Aylik'!$A$1:$J$20</definedName>)"),
-              std::string::npos) << book_xml;
-    EXPECT_NE(book_xml.find(R"(localSheetId="2">'Tamami'!$A$1:$N$700</definedName>)"),
-              std::string::npos) << book_xml;
-    EXPECT_NE(book_xml.find(R"(<definedName name="_xlnm.Print_Titles" localSheetId="2">'Tamami'!$1:$2</definedName>)"),
-              std::string::npos) << book_xml;
+    const std::string& workbookXml = parts["xl/workbook.xml"];
+    EXPECT_NE(workbookXml.find(R"(<definedName name="_xlnm.Print_Area" localSheetId="0">)"
+                            R"('Gunluk'!$A$1:$N$253</definedName>)"),
+              std::string::npos) << workbookXml;
+    EXPECT_NE(workbookXml.find(R"(localSheetId="1">'Aylik'!$A$1:$J$20</definedName>)"),
+              std::string::npos) << workbookXml;
+    EXPECT_NE(workbookXml.find(R"(localSheetId="2">'Tamami'!$A$1:$N$700</definedName>)"),
+              std::string::npos) << workbookXml;
+    EXPECT_NE(workbookXml.find(R"(<definedName name="_xlnm.Print_Titles" localSheetId="2">)"
+                            R"('Tamami'!$1:$2</definedName>)"),
+              std::string::npos) << workbookXml;
     size_t areas = 0;
-    for (size_t at = book_xml.find("Print_Area"); at != std::string::npos;
-         at = book_xml.find("Print_Area", at + 1)) {
+    for (size_t at = workbookXml.find("Print_Area"); at != std::string::npos;
+         at = workbookXml.find("Print_Area", at + 1)) {
         ++areas;
     }
     EXPECT_EQ(areas, 3u);
-    EXPECT_EQ(test::AttributeIn(book_xml, "<workbookView", "activeTab"), "0");
-    EXPECT_EQ(test::AttributeIn(parts["xl/worksheets/sheet1.xml"], "<sheetView ", "tabSelected"), "1");
-    EXPECT_EQ(test::AttributeIn(parts["xl/worksheets/sheet3.xml"], "<sheetView ", "tabSelected"), "");
-    EXPECT_EQ(test::AttributeIn(parts["xl/worksheets/sheet3.xml"], "<selection", "activeCell"), "A1");
+    EXPECT_EQ(test::AttributeIn(workbookXml, "<workbookView", "activeTab"), "0");
+    const std::string& dailyXml = parts["xl/worksheets/sheet1.xml"];
+    const std::string& readingsXml = parts["xl/worksheets/sheet3.xml"];
+    EXPECT_EQ(test::AttributeIn(dailyXml, "<sheetView ", "tabSelected"), "1");
+    EXPECT_EQ(test::AttributeIn(readingsXml, "<sheetView ", "tabSelected"), "");
+    EXPECT_EQ(test::AttributeIn(readingsXml, "<selection", "activeCell"), "A1");
 }
 
 TEST(WorkbookMacros, SheetsOfAnotherLanguageAreReportedNotGuessed) {

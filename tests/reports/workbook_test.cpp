@@ -15,11 +15,13 @@ const std::string kRelationshipTypes =
 const std::string kContentTypes = "application/vnd.openxmlformats-officedocument.spreadsheetml.";
 
 std::string Relationships(const std::string& list) {
-    return R"(<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)" +
+    return R"(<?xml version="1.0" encoding="UTF-8"?><Relationships)"
+           R"( xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)" +
            list + "</Relationships>";
 }
 
-std::string Relationship(const std::string& id, const std::string& kind, const std::string& target) {
+std::string Relationship(const std::string& id, const std::string& kind,
+                         const std::string& target) {
     return "<Relationship Id=\"" + id + "\" Type=\"" + kRelationshipTypes + "/" + kind +
            "\" Target=\"" + target + "\"/>";
 }
@@ -34,8 +36,10 @@ std::string Override(const std::string& part, const std::string& type) {
 test::ZipEntries OddlyNamedWorkbook(const std::string& zetaSheet) {
     return {
         {"[Content_Types].xml",
-         R"(<?xml version="1.0" encoding="UTF-8"?><Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
-         R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
+         R"(<?xml version="1.0" encoding="UTF-8"?>)"
+         R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
+         R"(<Default Extension="rels")"
+         R"( ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
          R"(<Default Extension="xml" ContentType="application/xml"/>)" +
              Override("/book/main.xml", "sheet.main+xml") +
              Override("/data/zeta.xml", "worksheet+xml") +
@@ -45,8 +49,10 @@ test::ZipEntries OddlyNamedWorkbook(const std::string& zetaSheet) {
         {"_rels/.rels", Relationships(Relationship("rId1", "officeDocument", "book/main.xml"))},
         {"book/main.xml",
          "<workbook xmlns=\"" + kMain + "\" xmlns:rel=\"" + kRelationshipTypes + "\"><sheets>"
-         R"(<sheet name="Zeta" sheetId="5" rel:id="rId7"/><sheet name="Alpha" sheetId="2" rel:id="rId3"/>)"
-         R"(<sheet name="Chart" sheetId="3" rel:id="rId4"/></sheets><calcPr calcId="0"/></workbook>)"},
+         R"(<sheet name="Zeta" sheetId="5" rel:id="rId7"/>)"
+         R"(<sheet name="Alpha" sheetId="2" rel:id="rId3"/>)"
+         R"(<sheet name="Chart" sheetId="3" rel:id="rId4"/>)"
+         R"(</sheets><calcPr calcId="0"/></workbook>)"},
         {"book/_rels/main.xml.rels",
          Relationships(Relationship("rId7", "worksheet", "/data/zeta.xml") +
                        Relationship("rId3", "worksheet", "../data/b/x.xml") +
@@ -54,8 +60,8 @@ test::ZipEntries OddlyNamedWorkbook(const std::string& zetaSheet) {
                        Relationship("rId9", "calcChain", "chain.xml") +
                        Relationship("rId2", "sharedStrings", "strings.xml"))},
         {"data/zeta.xml", zetaSheet},
-        {"data/b/x.xml", "<worksheet xmlns=\"" + kMain +
-                             R"("><sheetData><row r="1"><c r="A1"><v>2</v></c></row></sheetData></worksheet>)"},
+        {"data/b/x.xml", "<worksheet xmlns=\"" + kMain + "\"><sheetData>" +
+                             R"(<row r="1"><c r="A1"><v>2</v></c></row></sheetData></worksheet>)"},
         {"book/charts/c.xml", "<chartsheet xmlns=\"" + kMain + "\"/>"},
         {"book/chain.xml", "<calcChain xmlns=\"" + kMain + R"("><c r="C3" i="1"/></calcChain>)"},
         {"book/strings.xml", "<sst xmlns=\"" + kMain + R"("><si><t>Zeta text</t></si></sst>)"},
@@ -65,7 +71,8 @@ test::ZipEntries OddlyNamedWorkbook(const std::string& zetaSheet) {
 
 const std::string kZetaSheet =
     "<worksheet xmlns=\"" + kMain +
-    R"("><sheetData><row r="1"><c r="A1" t="s"><v>0</v></c></row><row r="3"><c r="C3"><f>1+1</f><v>2</v></c></row></sheetData></worksheet>)";
+    R"("><sheetData><row r="1"><c r="A1" t="s"><v>0</v></c></row>)"
+    R"(<row r="3"><c r="C3"><f>1+1</f><v>2</v></c></row></sheetData></worksheet>)";
 
 TEST(Workbook, SheetsAreFoundThroughTheRelationshipsAndTheChainGoes) {
     test::TestFolder folder;

@@ -25,17 +25,21 @@ constexpr std::string_view kSheet =
     "\n  "
     R"(<row r="3" spans="1:2"><c r="B3" s="7"/><c r="A3" t="s"><v>1</v></c></row>)"
     "\n  "
-    R"(<row r="1"><c r="A1"><v>12.5</v></c><c r="B1" t="inlineStr"><is><t xml:space="preserve"> a </t></is></c>)"
+    R"(<row r="1"><c r="A1"><v>12.5</v></c>)"
+    R"(<c r="B1" t="inlineStr"><is><t xml:space="preserve"> a </t></is></c>)"
     R"(<c r="C1" t="str"><f>"x"&amp;"y"</f><v>xy</v></c><c r="D1" t="b"><v>1</v></c>)"
-    R"(<c r="E1" t="e"><v>#DIV/0!</v></c><c r="F1" t="s"><v>9</v></c><c r="G1"><f>1+1</f></c></row>)"
+    R"(<c r="E1" t="e"><v>#DIV/0!</v></c><c r="F1" t="s"><v>9</v></c>)"
+    R"(<c r="G1"><f>1+1</f></c></row>)"
     "\n  "
     R"(<row r="5" s="9" customFormat="1"/>)"
     "\n"
-    R"(</sheetData><pageMargins left="0.7" right="0.7" top="0.75" bottom="0.75" header="0.3" footer="0.3"/></worksheet>)";
+    R"(</sheetData><pageMargins left="0.7" right="0.7" top="0.75" bottom="0.75" header="0.3")"
+    R"( footer="0.3"/></worksheet>)";
 
 constexpr std::string_view kStrings =
     R"(<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
-    R"(<si><t>first</t></si><si><r><t>İst</t></r><r><rPr><b/></rPr><t>asyon</t></r><rPh><t>x</t></rPh></si></sst>)";
+    R"(<si><t>first</t></si>)"
+    R"(<si><r><t>İst</t></r><r><rPr><b/></rPr><t>asyon</t></r><rPh><t>x</t></rPh></si></sst>)";
 
 class WorksheetTest : public ::testing::Test {
 protected:
@@ -154,7 +158,7 @@ TEST_F(WorksheetTest, KeepsRowsAndCellsInOrderAndTheDimensionTrue) {
               (std::vector<std::string>{"1", "A1", "B1", "C1", "D1", "E1", "F1", "G1", "H1", "2",
                                         "E2", "3", "A3", "B3", "C3", "4", "AA4", "5", "7", "A7"}));
     EXPECT_NE(xml.find(R"(<dimension ref="A1:AA7"/>)"), std::string::npos);
-    // A row that gained a cell loses its column hint, which would now be wrong.
+    // The rows' column hints go once cells were added: a new cell can make them wrong.
     EXPECT_EQ(xml.find("spans="), std::string::npos);
     // Whitespace between the rows is kept as it was.
     EXPECT_NE(xml.find("<sheetData>\n  <row r=\"1\">"), std::string::npos);
@@ -172,7 +176,8 @@ TEST_F(WorksheetTest, ACellKeepsItsStyleAndANewCellTakesItsRowOrColumnStyle) {
     EXPECT_EQ(test::AttributeIn(xml, "<c r=\"A5\"", "s"), "9");
     EXPECT_EQ(test::AttributeIn(xml, "<c r=\"B5\"", "s"), "9");
     EXPECT_EQ(test::AttributeIn(xml, "<c r=\"F6\"", "s"), "");
-    EXPECT_NE(xml.find(R"(<c r="B3" s="7" t="inlineStr"><is><t xml:space="preserve">kept</t></is></c>)"),
+    EXPECT_NE(xml.find(R"(<c r="B3" s="7" t="inlineStr"><is><t xml:space="preserve">kept</t>)"
+                       R"(</is></c>)"),
               std::string::npos);
     sheet_->Clear(3, 2);
     EXPECT_NE(sheet_->Serialize().find(R"(<c r="B3" s="7"/>)"), std::string::npos);
@@ -198,7 +203,8 @@ TEST_F(WorksheetTest, FormulasCarryTheirValueAndAValueOverAFormulaDropsIt) {
 
 TEST(Worksheet, OverwritingTheCellThatHoldsASharedFormulaLeavesNoOrphans) {
     const std::string sheetXml =
-        R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"
+        R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
+        "<sheetData>"
         R"(<row r="1"><c r="A1"><f t="shared" ref="A1:A3" si="0">B1*2</f><v>2</v></c></row>)"
         R"(<row r="2"><c r="A2"><f t="shared" si="0"/><v>4</v></c></row>)"
         R"(<row r="3"><c r="A3"><f t="shared" si="1"/><v>6</v></c></row>)"
@@ -271,7 +277,8 @@ TEST_F(WorksheetTest, TheSelectionAndTheTabAreWrittenIntoTheView) {
     sheet_->Select(4, 2);
     sheet_->SetTabSelected(true);
     std::string xml = sheet_->Serialize();
-    EXPECT_NE(xml.find(R"(<sheetView workbookViewId="0" tabSelected="1"><selection activeCell="B4" sqref="B4"/></sheetView>)"),
+    EXPECT_NE(xml.find(R"(<sheetView workbookViewId="0" tabSelected="1">)"
+                       R"(<selection activeCell="B4" sqref="B4"/></sheetView>)"),
               std::string::npos);
     sheet_->SetTabSelected(false);
     EXPECT_EQ(sheet_->Serialize().find("tabSelected"), std::string::npos);
@@ -283,7 +290,8 @@ TEST(Worksheet, DamagedSheetsAreRefusedWithTheReason) {
         std::string reason;
     };
     const std::string open =
-        R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)";
+        R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
+        "<sheetData>";
     const Case cases[] = {
         {open + "<row r=\"1\">", "at byte"},
         {"", "at byte"},
@@ -302,7 +310,8 @@ TEST(Worksheet, DamagedSheetsAreRefusedWithTheReason) {
 
 TEST(Worksheet, RowsAndCellsWithoutNumbersFollowTheOnesBefore) {
     const std::string xml =
-        R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"
+        R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
+        "<sheetData>"
         R"(<row r="4"><c r="B4"><v>1</v></c><c><v>2</v></c></row><row><c><v>3</v></c></row>)"
         R"(</sheetData></worksheet>)";
     Worksheet::Loaded loaded = Worksheet::Parse("S", "s.xml", xml, nullptr);

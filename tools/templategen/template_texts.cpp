@@ -4,30 +4,71 @@ namespace kovu3 {
 namespace {
 
 constexpr TemplateTexts kTurkish{
-    "İstasyon No:", "İstasyon Adı:", "İstasyon:", "Su Yılı:", "Birim:", "Dönem:",
-    "GÜNLÜK SEVİYELER (cm)", "GÜNLÜK SEVİYE VE DEBİLER", "AYLIK EN YÜKSEK VE EN DÜŞÜK SEVİYELER",
-    "ANLIK SEVİYE DEĞERLERİ", "Tarih", "Saat", "H (cm)", "Q (m3/s)", "Maksimum", "Minimum",
-    "Ortalama", "Gün", "Ay", "SU YILI", "Özet:", "Ort. (cm):", "Ort. Q:", "Sayfa &P / &N",
-    {"EKİM", "KASIM", "ARALIK", "OCAK", "ŞUBAT", "MART", "NİSAN", "MAYIS", "HAZİRAN", "TEMMUZ",
-     "AĞUSTOS", "EYLÜL"}};
+    .stationNumber = "İstasyon No:",
+    .stationName = "İstasyon Adı:",
+    .station = "İstasyon:",
+    .waterYear = "Su Yılı:",
+    .unit = "Birim:",
+    .period = "Dönem:",
+    .levelTitle = "GÜNLÜK SEVİYELER (cm)",
+    .levelDischargeTitle = "GÜNLÜK SEVİYE VE DEBİLER",
+    .monthlyTitle = "AYLIK EN YÜKSEK VE EN DÜŞÜK SEVİYELER",
+    .readingsTitle = "ANLIK SEVİYE DEĞERLERİ",
+    .date = "Tarih",
+    .time = "Saat",
+    .level = "H (cm)",
+    .discharge = "Q (m3/s)",
+    .maximum = "Maksimum",
+    .minimum = "Minimum",
+    .mean = "Ortalama",
+    .day = "Gün",
+    .month = "Ay",
+    .wholeYear = "SU YILI",
+    .summary = "Özet:",
+    .monthMean = "Ort. (cm):",
+    .monthMeanDischarge = "Ort. Q:",
+    .footer = "Sayfa &P / &N",
+    .months = {"EKİM", "KASIM", "ARALIK", "OCAK", "ŞUBAT", "MART", "NİSAN", "MAYIS", "HAZİRAN",
+               "TEMMUZ", "AĞUSTOS", "EYLÜL"},
+};
 
 constexpr TemplateTexts kEnglish{
-    "Station No:", "Station name:", "Station:", "Water year:", "Unit:", "Period:",
-    "DAILY WATER LEVELS (cm)", "DAILY LEVELS AND DISCHARGES", "MONTHLY HIGHEST AND LOWEST LEVELS",
-    "INSTANTANEOUS LEVELS", "Date", "Time", "H (cm)", "Q (m3/s)", "Maximum", "Minimum", "Mean",
-    "Day", "Month", "WATER YEAR", "Summary:", "Mean (cm):", "Mean Q:", "Page &P / &N",
-    {"OCTOBER", "NOVEMBER", "DECEMBER", "JANUARY", "FEBRUARY", "MARCH", "APRIL", "MAY", "JUNE",
-     "JULY", "AUGUST", "SEPTEMBER"}};
+    .stationNumber = "Station No:",
+    .stationName = "Station name:",
+    .station = "Station:",
+    .waterYear = "Water year:",
+    .unit = "Unit:",
+    .period = "Period:",
+    .levelTitle = "DAILY WATER LEVELS (cm)",
+    .levelDischargeTitle = "DAILY LEVELS AND DISCHARGES",
+    .monthlyTitle = "MONTHLY HIGHEST AND LOWEST LEVELS",
+    .readingsTitle = "INSTANTANEOUS LEVELS",
+    .date = "Date",
+    .time = "Time",
+    .level = "H (cm)",
+    .discharge = "Q (m3/s)",
+    .maximum = "Maximum",
+    .minimum = "Minimum",
+    .mean = "Mean",
+    .day = "Day",
+    .month = "Month",
+    .wholeYear = "WATER YEAR",
+    .summary = "Summary:",
+    .monthMean = "Mean (cm):",
+    .monthMeanDischarge = "Mean Q:",
+    .footer = "Page &P / &N",
+    .months = {"OCTOBER", "NOVEMBER", "DECEMBER", "JANUARY", "FEBRUARY", "MARCH", "APRIL", "MAY",
+               "JUNE", "JULY", "AUGUST", "SEPTEMBER"},
+};
 
-constexpr TemplateTexts kFarsi{
-    kEnglish.stationNumber, kEnglish.stationName, kEnglish.station, kEnglish.waterYear,
-    kEnglish.unit, kEnglish.period, kEnglish.levelTitle, kEnglish.levelDischargeTitle,
-    kEnglish.monthlyTitle, kEnglish.readingsTitle, kEnglish.date, kEnglish.time,
-    kEnglish.level, kEnglish.discharge, kEnglish.maximum, kEnglish.minimum, kEnglish.mean,
-    kEnglish.day, kEnglish.month, kEnglish.wholeYear, kEnglish.summary, kEnglish.monthMean,
-    kEnglish.monthMeanDischarge, kEnglish.footer,
-    {"MEHR", "ABAN", "AZAR", "DEY", "BAHMAN", "ESFAND", "FARVARDIN", "ORDIBEHESHT", "KHORDAD",
-     "TIR", "MORDAD", "SHAHRIVAR"}};
+// Farsi: the English words, and the water year from Mehr to Shahrivar.
+constexpr TemplateTexts FarsiTexts() {
+    TemplateTexts texts = kEnglish;
+    texts.months = {"MEHR",      "ABAN",        "AZAR",    "DEY", "BAHMAN", "ESFAND",
+                    "FARVARDIN", "ORDIBEHESHT", "KHORDAD", "TIR", "MORDAD", "SHAHRIVAR"};
+    return texts;
+}
+constexpr TemplateTexts kFarsi = FarsiTexts();
 
 }  // namespace
 

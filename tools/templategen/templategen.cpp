@@ -132,30 +132,42 @@ std::vector<Role> TemplateWriter::DayRoles() const {
 
 lxw_format* TemplateWriter::RoleFormat(Role role) const {
     switch (role) {
-        case Role::Date: return formats_.date;
-        case Role::Time: return formats_.time;
-        case Role::Level: return formats_.level;
-        case Role::Discharge: return formats_.discharge;
+        case Role::Date:
+            return formats_.date;
+        case Role::Time:
+            return formats_.time;
+        case Role::Level:
+            return formats_.level;
+        case Role::Discharge:
+            return formats_.discharge;
     }
     return nullptr;
 }
 
 const char* TemplateWriter::RoleHeading(Role role) const {
     switch (role) {
-        case Role::Date: return texts_.date;
-        case Role::Time: return texts_.time;
-        case Role::Level: return texts_.level;
-        case Role::Discharge: return texts_.discharge;
+        case Role::Date:
+            return texts_.date;
+        case Role::Time:
+            return texts_.time;
+        case Role::Level:
+            return texts_.level;
+        case Role::Discharge:
+            return texts_.discharge;
     }
     return "";
 }
 
 double TemplateWriter::RoleWidth(Role role) const {
     switch (role) {
-        case Role::Date: return 10.5;
-        case Role::Time: return 6.5;
-        case Role::Level: return 7;
-        case Role::Discharge: return 8.5;
+        case Role::Date:
+            return 10.5;
+        case Role::Time:
+            return 6.5;
+        case Role::Level:
+            return 7;
+        case Role::Discharge:
+            return 8.5;
     }
     return 8;
 }
@@ -257,13 +269,15 @@ void TemplateWriter::Monthly(lxw_worksheet* sheet) {
 
     Put(sheet, kFirstMonthRow - 1, 2, texts_.month, formats_.heading);
     for (int first : {maximum, minimum}) {
-        for (int i = 0; i < span; ++i) Blank(sheet, kFirstMonthRow - 2, first + i, formats_.groupHeading);
+        for (int i = 0; i < span; ++i)
+            Blank(sheet, kFirstMonthRow - 2, first + i, formats_.groupHeading);
         Put(sheet, kFirstMonthRow - 2, first, first == maximum ? texts_.maximum : texts_.minimum,
             formats_.groupHeading);
         Put(sheet, kFirstMonthRow - 1, first, texts_.day, formats_.heading);
         Put(sheet, kFirstMonthRow - 1, first + 1, texts_.time, formats_.heading);
         Put(sheet, kFirstMonthRow - 1, first + 2, texts_.level, formats_.heading);
-        if (!LevelTable()) Put(sheet, kFirstMonthRow - 1, first + 3, texts_.discharge, formats_.heading);
+        if (!LevelTable())
+            Put(sheet, kFirstMonthRow - 1, first + 3, texts_.discharge, formats_.heading);
         for (int row = kFirstMonthRow; row <= kYearRow; ++row) {
             Blank(sheet, row, first, formats_.dayOfMonth);
             Blank(sheet, row, first + 1, formats_.time);
@@ -311,8 +325,8 @@ bool WriteTemplate(const std::filesystem::path& path, ReportKind kind,
         return false;
     }
     lxw_doc_properties properties{};
-    properties.title = const_cast<char*>(kind == ReportKind::LevelTable ? texts.levelTitle
-                                                                        : texts.levelDischargeTitle);
+    properties.title = const_cast<char*>(
+        kind == ReportKind::LevelTable ? texts.levelTitle : texts.levelDischargeTitle);
     properties.company = const_cast<char*>("KOVU3");
     properties.created = 1072915200;  // fixed, so that every build makes the same files
     workbook_set_properties(workbook, &properties);
