@@ -97,9 +97,13 @@ private:
     // The station name sits one column further right in the level-discharge table.
     int NameColumn() const { return LevelTable() ? 7 : 8; }
     std::vector<Role> DayRoles() const;
-    lxw_format* RoleFormat(Role role) const;
-    const char* RoleHeading(Role role) const;
-    double RoleWidth(Role role) const;
+    // How a column of a day's half-month group looks: its cells, heading and width.
+    struct Column {
+        lxw_format* format;
+        const char* heading;
+        double width;
+    };
+    Column DayColumn(Role role) const;
 
     // Positions are 1-based, as in report_layout.h.
     void Put(lxw_worksheet* sheet, int row, int column, const char* text, lxw_format* format) {
@@ -130,46 +134,14 @@ std::vector<Role> TemplateWriter::DayRoles() const {
             Role::Level, Role::Discharge, Role::Level, Role::Discharge};
 }
 
-lxw_format* TemplateWriter::RoleFormat(Role role) const {
+TemplateWriter::Column TemplateWriter::DayColumn(Role role) const {
     switch (role) {
-        case Role::Date:
-            return formats_.date;
-        case Role::Time:
-            return formats_.time;
-        case Role::Level:
-            return formats_.level;
-        case Role::Discharge:
-            return formats_.discharge;
+        case Role::Date: return {formats_.date, texts_.date, 10.5};
+        case Role::Time: return {formats_.time, texts_.time, 6.5};
+        case Role::Level: return {formats_.level, texts_.level, 7};
+        case Role::Discharge: return {formats_.discharge, texts_.discharge, 8.5};
     }
-    return nullptr;
-}
-
-const char* TemplateWriter::RoleHeading(Role role) const {
-    switch (role) {
-        case Role::Date:
-            return texts_.date;
-        case Role::Time:
-            return texts_.time;
-        case Role::Level:
-            return texts_.level;
-        case Role::Discharge:
-            return texts_.discharge;
-    }
-    return "";
-}
-
-double TemplateWriter::RoleWidth(Role role) const {
-    switch (role) {
-        case Role::Date:
-            return 10.5;
-        case Role::Time:
-            return 6.5;
-        case Role::Level:
-            return 7;
-        case Role::Discharge:
-            return 8.5;
-    }
-    return 8;
+    return {nullptr, "", 8};
 }
 
 void TemplateWriter::PageSetup(lxw_worksheet* sheet, bool landscape, const char* title) {
@@ -192,7 +164,7 @@ void TemplateWriter::Daily(lxw_worksheet* sheet) {
     int second = 1 + layout.groupWidth;  // first column of the second half-month group
     for (int group : {1, second}) {
         for (size_t i = 0; i < roles.size(); ++i) {
-            Width(sheet, group + static_cast<int>(i), RoleWidth(roles[i]));
+            Width(sheet, group + static_cast<int>(i), DayColumn(roles[i]).width);
         }
     }
     Width(sheet, 1 + layout.dayColumns, 1.5);  // the gap between the two groups
@@ -217,11 +189,11 @@ void TemplateWriter::Daily(lxw_worksheet* sheet) {
             for (size_t i = 0; i < roles.size(); ++i) {
                 int column = group + static_cast<int>(i);
                 Blank(sheet, x + 2, column, formats_.groupHeading);
-                Put(sheet, x + 3, column, RoleHeading(roles[i]), formats_.heading);
+                Put(sheet, x + 3, column, DayColumn(roles[i]).heading, formats_.heading);
                 // Days 1-15 fill the first group's rows; 16-31 the second's, day 31 one lower.
                 int lastDayRow = x + (group == 1 ? kLastDayRowOffset - 1 : kLastDayRowOffset);
                 for (int row = x + kFirstDayRowOffset; row <= lastDayRow; ++row) {
-                    Blank(sheet, row, column, RoleFormat(roles[i]));
+                    Blank(sheet, row, column, DayColumn(roles[i]).format);
                 }
             }
             Put(sheet, x + 2, group + 1, texts_.maximum, formats_.groupHeading);
