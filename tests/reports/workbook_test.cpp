@@ -191,6 +191,11 @@ TEST(Workbook, AMissingOrDamagedTemplateIsNamedAndNothingIsWritten) {
     test::WriteZip(folder / "no rels.xlsx", noPackageRelationships);
     test::WriteZip(folder / "broken book.xlsx", brokenWorkbookPart);
     test::WriteZip(folder / "broken sheet.xlsx", OddlyNamedWorkbook("<worksheet><sheetData>"));
+    // A stored part whose bytes no longer match its checksum.
+    test::WriteZip(folder / "bad checksum.xlsx", OddlyNamedWorkbook(kZetaSheet), false);
+    std::string stored = folder.Read("bad checksum.xlsx");
+    stored.replace(stored.find("Zeta text"), 9, "Zeta tExt");
+    folder.Write("bad checksum.xlsx", stored);
     folder.Write("text.xlsx", "İstasyon,Ad\r\n");
     folder.Write("truncated.xlsx", templateBytes->substr(0, templateBytes->size() / 2));
     std::filesystem::create_directory(folder / "folder.xlsx");
@@ -207,6 +212,7 @@ TEST(Workbook, AMissingOrDamagedTemplateIsNamedAndNothingIsWritten) {
         {"no rels.xlsx", "_rels/.rels"},
         {"broken book.xlsx", "the part book/main.xml is damaged"},
         {"broken sheet.xlsx", "the sheet \"Zeta\""},
+        {"bad checksum.xlsx", "the part book/strings.xml is damaged"},
     };
     std::filesystem::path target = folder / "S2003123-45678.xlsx";
     folder.Write("S2003123-45678.xlsx", "older workbook");

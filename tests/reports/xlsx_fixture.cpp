@@ -8,15 +8,19 @@
 
 namespace kovu3::test {
 
-void WriteZip(const std::filesystem::path& path, const ZipEntries& entries) {
+void WriteZip(const std::filesystem::path& path, const ZipEntries& entries, bool compress) {
     int error = 0;
     zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!archive) throw std::runtime_error("cannot create " + path.string());
     for (const auto& [name, bytes] : entries) {
         zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
-        if (!source || zip_file_add(archive, name.c_str(), source, 0) < 0) {
+        zip_int64_t index = source ? zip_file_add(archive, name.c_str(), source, 0) : -1;
+        if (index < 0) {
             zip_discard(archive);
             throw std::runtime_error("cannot add " + name);
+        }
+        if (!compress) {
+            zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
         }
     }
     if (zip_close(archive) != 0) throw std::runtime_error("cannot write " + path.string());

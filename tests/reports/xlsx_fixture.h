@@ -13,8 +13,8 @@ namespace kovu3::test {
 
 using ZipEntries = std::vector<std::pair<std::string, std::string>>;
 
-// Writes the entries, in order, as a zip file.
-void WriteZip(const std::filesystem::path& path, const ZipEntries& entries);
+// Writes the entries, in order, as a zip file; `compress` false stores them as they are.
+void WriteZip(const std::filesystem::path& path, const ZipEntries& entries, bool compress = true);
 
 // Every entry of a zip file by name; empty when the file is not a readable zip file.
 std::map<std::string, std::string> ReadZip(const std::filesystem::path& path);
