@@ -29,7 +29,7 @@ struct LoggerFileSpec {
     // File name: station identifier, order within the read-out year, kind letter.
     std::string stationId = "12345678";  // prefix 000-255 and number 00000-65535
     int order = 1;
-    char kindLetter = 0;  // 0: "R" for ring files, "M" otherwise
+    char kindLetter = 0;  // 0: "R" for ring files, "M" otherwise ("N" only when asked)
 
     // Header written by the communication program.
     std::string versionMarker = "VER4";
@@ -56,8 +56,8 @@ struct LoggerFileSpec {
 
     // Readings.
     std::optional<Moment> firstRecord;  // Ring and Blok files: the first reading, on the grid
-    // Normal files: the data start this many record intervals after the time the setup
-    // implies (a logger that started late; a line of OzelDosyalar.txt corrects it).
+    // Normal files: the data start this many record intervals after (negative: before) the
+    // time the setup implies; a line of OzelDosyalar.txt with the same number corrects it.
     int firstRecordShift = 0;
     // The logger recorded up to this moment, so the last reading is the last grid point at
     // or before it (none when that is before the first record). It is the read-out, unless a

@@ -5,8 +5,6 @@
 namespace kovu3::sim {
 namespace {
 
-long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-
 bool ReadNumber(std::string_view text, size_t& at, size_t digits, int& value) {
     if (at + digits > text.size()) return false;
     value = 0;

@@ -19,6 +19,11 @@ struct Moment {
     int minute = 0;  // minutes after midnight, 0 to 1440
 };
 
+// Division rounding towards minus infinity (minutes before 1970 are negative).
+constexpr long long FloorDiv(long long a, long long b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+
 // Minutes since 01/01/1970 00:00.
 long long ToMinutes(const Moment& moment);
 // The clock instant of an absolute minute: minute of day 0 to 1439.

@@ -7,8 +7,6 @@
 namespace kovu3::sim {
 namespace {
 
-long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-
 // The first reading. A Normal logger set up at minute S of a day waits for the next point of
 // its grid (S + A, A = (1440 - S) mod I) and records one interval later; a late start moves
 // that by whole intervals. Ring and Blok files name their first record.

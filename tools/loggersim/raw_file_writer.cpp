@@ -62,6 +62,8 @@ void PutStamps(SetupBlock& block, int firstParameter, const std::vector<Moment>&
     }
 }
 
+// Normal files carry the same first-data time as Ring and Blok files, though nothing reads
+// it there.
 std::string Header(const LoggerFileSpec& spec, const RawFilePlan& plan) {
     std::string header = spec.versionMarker;
     header += ThreeDigits(spec.kind == FileKind::Blok ? spec.blockCount : 0);
@@ -161,12 +163,10 @@ void AppendDayRecord(std::string& out, const LoggerFileSpec& spec, const DayExtr
     out += ThreeDigits(HourField(min.minute)) + ThreeDigits(minMinute);
 }
 
-long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-
 // Readings on the grid from the first record; after each 24:00 reading the day record with
 // the day's extremes. A logger taking several samples per record stores the record's last
-// sample and keeps the extremes over all samples, so the day record may lie beyond the
-// readings but never inside them.
+// sample and keeps the extremes over all samples of the day's records, so the day record may
+// lie beyond the readings but never inside them. Of equal samples the first one counts.
 void AppendData(std::string& out, const LoggerFileSpec& spec, const RawFilePlan& plan,
                 const Hydrograph& hydrograph) {
     if (plan.readingCount == 0) return;
