@@ -10,9 +10,10 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // The run of digits at `i` (at most `maxDigits` long); nullopt when none or longer.
 std::optional<int> DigitRun(std::string_view text, size_t& i, size_t maxDigits) {
     size_t start = i;
-    int value = 0;
-    while (i < text.size() && IsDigit(text[i])) value = value * 10 + (text[i++] - '0');
+    while (i < text.size() && IsDigit(text[i])) ++i;
     if (i == start || i - start > maxDigits) return std::nullopt;
+    int value = 0;
+    for (size_t k = start; k < i; ++k) value = value * 10 + (text[k] - '0');
     return value;
 }
 

@@ -344,7 +344,6 @@ TEST(RawDecoder, CorrectionsFromTheAdditionalInformation) {
         {"Tarih0=02.10.2005 08:00", "02/10/2005", 480, "02/10/2005", 490, 1, 2, true, false, false},
         {"Tarih0=1/10/2005", "01/10/2005", 607, "01/10/2005", 620, 2, 2, false, false, false},
         {"Tarih0=01/10/2005 10:07", "01/10/2005", 607, "01/10/2005", 620, 2, 2, false, false, false},
-        {"Tarih0=yesterday", "01/10/2005", 607, "01/10/2005", 620, 2, 2, false, false, false},
         {"Tarih1=01/10/2005", "01/10/2005", 607, "01/10/2005", 620, 2, 2, false, false, false},
         {"Tarih1=02/10/2005 06:00", "01/10/2005", 607, "02/10/2005", 360, 1, 2, false, true, false},
         {"Tarih1=02/10/2005", "01/10/2005", 607, "02/10/2005", 0, 1, 2, false, true, false},
@@ -369,7 +368,25 @@ TEST(RawDecoder, CorrectionsFromTheAdditionalInformation) {
         EXPECT_EQ(r.panel.setupDateRed, c.setupRed);
         EXPECT_EQ(r.panel.firstRecordRed, c.firstRed);
         EXPECT_EQ(r.panel.dayCountRed, c.dayRed);
-        EXPECT_EQ(r.ListOnemliHatalar.size(), std::string(c.keys).find("yesterday") != std::string::npos ? 1u : 0u);
+        EXPECT_TRUE(r.ListOnemliHatalar.empty());
+    }
+}
+
+TEST(RawDecoder, CorrectionsThatAreNoDateAreListedAndIgnored) {
+    for (const char* key : {"Tarih0", "Tarih1"}) {
+        for (const char* value : {"yesterday", "21790001800107100107200107", "31/02/2005",
+                                  "05/10/05", "05/10/2005 25:00", "05/10/2005 14:3", "05/10/2005 x"}) {
+            test::TestFolder folder;
+            folder.Write("12345678_01.05M.xxx", std::string("[Ek_Bilgiler]\r\n") + key + "=" + value + "\r\n");
+            RawFileResult r = Decode(folder, RawImageBuilder(163).Walk(620, 10, 236).Bytes());
+            SCOPED_TRACE(std::string(key) + "=" + value);
+            EXPECT_EQ(r.errorText, "");
+            EXPECT_EQ(r.ListOnemliHatalar,
+                      std::vector<std::string>{std::string(key) + problem::kBadCorrection + value});
+            EXPECT_EQ(r.setup.SetupDate, "01/10/2005");
+            EXPECT_EQ(r.timeBase.FirstRecordMinute, 620);
+            EXPECT_FALSE(r.panel.setupDateRed || r.panel.firstRecordRed);
+        }
     }
 }
 
