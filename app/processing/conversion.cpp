@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <map>
 
@@ -49,6 +50,27 @@ private:
     bool open_ = false;
 };
 
+// Level lines sort by their text: day number, then time.
+bool TextOrder(const LevelLineText& x, const LevelLineText& y) {
+    return std::memcmp(x.data(), y.data(), x.size()) < 0;
+}
+
+// A level as six digits, without going through printf for each of a year's readings.
+struct LevelText {
+    char digits[6];
+    operator std::string_view() const { return {digits, 6}; }
+};
+
+LevelText SixDigits(int level) {
+    LevelText text;
+    unsigned value = static_cast<unsigned>(std::clamp(level, 0, 999999));
+    for (int i = 5; i >= 0; --i) {
+        text.digits[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+    return text;
+}
+
 // A day of a raw file: its date, water year and day number within that water year.
 struct FileDay {
     std::string date;
@@ -62,6 +84,7 @@ struct RunState {
     const ProgramSettings& settings;
     ReadingsLogWriter& log;
     std::ofstream rawCopy;
+    std::string rawCopyBuffer;  // written out once per raw file
     bool wholeYear = true;
     int selectedYear = 0;
     std::vector<LevelLineText> series;
@@ -75,7 +98,8 @@ struct RunState {
 // Walks one decoded raw file.
 class FileWalk final {
 public:
-    FileWalk(RunState& run, const RawFileResult& file) : run_(run), file_(file), walker_(file) {
+    FileWalk(RunState& run, const RawFileResult& file)
+        : run_(run), file_(file), walker_(file), sourcePrefix_(ReadingsLogWriter::SourcePrefix(file.fileName)) {
         std::string curve = ReadCurrentAdditionalInfo("AnahtarDirectory", file.fileName, run.settings.DataDirectory);
         if (!curve.empty()) {
             if (auto bytes = ReadWholeFile(curve)) ratingCurve_ = std::move(*bytes), hasCurve_ = true;
@@ -110,7 +134,7 @@ public:
             } else {
                 run_.covered.EndSpan();
             }
-            const std::string level = FormatLevel(reading.level);
+            const LevelText level = SixDigits(reading.level);
             if (taken) Take(reading, day, level, inSeries);
             regularMax_ = std::max<long>(regularMax_, reading.level);
             regularMin_ = std::min<long>(regularMin_, reading.level);
@@ -122,27 +146,36 @@ public:
             }
         }
         run_.covered.EndSpan();
+        if (run_.rawCopy.is_open()) {
+            run_.rawCopy.write(run_.rawCopyBuffer.data(), static_cast<std::streamsize>(run_.rawCopyBuffer.size()));
+            run_.rawCopyBuffer.clear();
+        }
     }
 
 private:
     const FileDay& Day(int offset) {
+        if (lastDay_ && lastOffset_ == offset) return *lastDay_;
         auto found = days_.find(offset);
-        if (found != days_.end()) return found->second;
+        if (found != days_.end()) {
+            lastOffset_ = offset;
+            return *(lastDay_ = &found->second);
+        }
         const Calendar& calendar = run_.settings.calendar;
         FileDay day;
         day.date = NormalizeDate(AddDays(file_.timeBase.FirstRecordDate, offset, calendar.DateSeparator),
                                  calendar.DateSeparator);
         day.waterYear = WaterYearOf(day.date, calendar);
         day.dayNo = DayNoInWaterYear(day.date, calendar);
-        return days_.emplace(offset, std::move(day)).first->second;
+        lastOffset_ = offset;
+        return *(lastDay_ = &days_.emplace(offset, std::move(day)).first->second);
     }
 
-    void Take(const RawReading& reading, const FileDay& day, const std::string& level, bool inSeries) {
+    void Take(const RawReading& reading, const FileDay& day, std::string_view level, bool inSeries) {
         std::string discharge = hasCurve_ ? RatingCurveEntry(ratingCurve_, reading.level) : std::string();
-        run_.log.Reading(day.date, reading.hour, reading.minute, level, discharge, file_.fileName,
+        run_.log.Reading(day.date, reading.hour, reading.minute, level, discharge, sourcePrefix_,
                          reading.position + 1);
         ++run_.readingsLogged;
-        if (run_.rawCopy) run_.rawCopy.write(file_.image->data() + reading.position, 6);
+        if (run_.rawCopy.is_open()) run_.rawCopyBuffer.append(file_.image->data() + reading.position, 6);
         if (inSeries) {
             run_.dayPolicy[day.dayNo] = file_.timeBase.ExtremesPolicy;
             run_.series.push_back(MakeLevelLine(day.dayNo, reading.hour, reading.minute, level, kKindOrdinary, day.date));
@@ -158,15 +191,22 @@ private:
             DayRecordLine line = MakeDayRecordLine(maximum, half.level, half.hour, half.minute,
                                                    maximum ? regularMax_ : regularMin_);
             run_.log.Extreme(maximum, line.code, line.timeText, line.level, file_.fileName, half.position + 1);
-            if (run_.rawCopy) run_.rawCopy.write(file_.image->data() + half.position, 12);
+            if (run_.rawCopy.is_open()) run_.rawCopyBuffer.append(file_.image->data() + half.position, 12);
             const bool inSeries = run_.wholeYear && closingDay_.waterYear == run_.selectedYear;
             if (inSeries && file_.timeBase.ExtremesPolicy != kPolicyOrdinaryReadings) {
-                run_.series.push_back(MakeLevelLine(closingDay_.dayNo, line.hour, line.minute, line.level,
-                                                    maximum ? kKindMaximum : kKindMinimum, closingDay_.date));
+                InsertInOrder(MakeLevelLine(closingDay_.dayNo, line.hour, line.minute, line.level,
+                                            maximum ? kKindMaximum : kKindMinimum, closingDay_.date));
             }
             if (!maximum) run_.log.Separator();
         }
         if (!maximum) EndDay();
+    }
+
+    // The logger's extremes come after the day's 24:00 reading but belong at their own
+    // time; putting them there keeps a series of files in time order sorted as it grows.
+    void InsertInOrder(const LevelLineText& line) {
+        std::vector<LevelLineText>& series = run_.series;
+        series.insert(std::upper_bound(series.begin(), series.end(), line, TextOrder), line);
     }
 
     void EndDay() {
@@ -179,10 +219,13 @@ private:
     RunState& run_;
     const RawFileResult& file_;
     RawReadingWalker walker_;
+    const std::string sourcePrefix_;
     std::string ratingCurve_;
     bool hasCurve_ = false;
     bool midnightStart_ = false;
     std::map<int, FileDay> days_;
+    int lastOffset_ = 0;
+    const FileDay* lastDay_ = nullptr;
     long regularMax_ = -99999;
     long regularMin_ = 99999;
     bool dayEndPending_ = false;
@@ -302,7 +345,9 @@ ConversionResult ConvertStationYear(const ConversionRequest& request, const Prog
     }
     if (run.series.empty()) return result;
 
-    std::sort(run.series.begin(), run.series.end());
+    // Files in time order give a sorted series already; only out-of-order read-outs need it.
+    if (!std::is_sorted(run.series.begin(), run.series.end(), TextOrder))
+        std::sort(run.series.begin(), run.series.end(), TextOrder);
     YearStatistics stats = ComputeYearStatistics(run.series, run.dayPolicy);
     ProcessedFileContent content{version, request.station, request.stationName, request.waterYear, result.mergedFiles};
     if (std::string error = WriteProcessedFile(result.processedFile, content, stats, run.series, settings.calendar);

@@ -1,6 +1,7 @@
 #include "processing/processed_file_writer.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "processing/station_year_data.h"
 #include "shell/file_io.h"
@@ -79,13 +80,17 @@ std::string FormatProcessedFile(const ProcessedFileContent& content, const YearS
     line("");
 
     line("[Seviyeler]");
+    size_t at = out.size();
+    out.resize(at + series.size() * 28);
     for (const LevelLineText& level : series) {
         std::string_view text = TrimBlanks(View(level));
-        if (!text.empty()) {
-            out += text;
-            out += "\r\n";
-        }
+        if (text.empty()) continue;
+        std::memcpy(out.data() + at, text.data(), text.size());
+        at += text.size();
+        out[at++] = '\r';
+        out[at++] = '\n';
     }
+    out.resize(at);
     return out;
 }
 

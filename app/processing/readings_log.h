@@ -24,6 +24,11 @@ public:
     // 1-based. The discharge is empty without a rating curve.
     void Reading(std::string_view date, int hour, int minute, std::string_view level,
                  std::string_view discharge, std::string_view rawFile, size_t position);
+    // The same, faster, with the line's fixed ending prepared once per raw file.
+    void Reading(std::string_view date, int hour, int minute, std::string_view level,
+                 std::string_view discharge, const std::string& sourcePrefix, size_t position);
+    // "          #D:<raw file>#B:", what every line of a raw file carries before its position.
+    static std::string SourcePrefix(std::string_view rawFile);
     // A logged maximum or minimum: label, time, level, marker, raw file, position. `code` 0
     // plain, 1 beyond the ordinary readings, 2 impossible time (three-digit fields).
     void Extreme(bool maximum, int code, std::string_view timeText, std::string_view level,

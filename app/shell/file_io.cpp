@@ -15,10 +15,8 @@ std::optional<std::string> ReadWholeFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes;
-    std::error_code ec;
-    auto size = fs::file_size(path, ec);
-    if (!ec) bytes.reserve(static_cast<size_t>(size));
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) bytes.append(buffer, static_cast<size_t>(in.gcount()));
     if (in.bad()) return std::nullopt;
     return bytes;
 }
