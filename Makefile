@@ -5,7 +5,7 @@ TEST_DIR  ?= build-test
 JOBS      ?= $(shell nproc)
 CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps build test demo clean
+.PHONY: all deps build test demo medium clean
 
 all: build
 
@@ -26,6 +26,10 @@ test: deps
 
 demo: build
 	@scripts/demo $(BUILD_DIR)
+
+# An installation medium in medium/: setup, setup.txt, prog.dsk and veri.dsk.
+medium: build
+	@scripts/make-medium $(BUILD_DIR) medium
 
 clean:
 	rm -rf $(BUILD_DIR) $(TEST_DIR)

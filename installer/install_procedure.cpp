@@ -1,5 +1,7 @@
 #include "installer/install_procedure.h"
 
+#include <fstream>
+#include <string_view>
 #include <system_error>
 
 #include "installer/desktop_shortcut.h"
@@ -18,6 +20,22 @@ InstallResult& Fail(InstallResult& result, std::string message, std::string deta
     return result;
 }
 
+// The archives carry no file modes: programs (an ELF image or a "#!" script) are made
+// executable for everyone who may read them.
+void MarkIfProgram(const fs::path& file) {
+    char start[4] = {};
+    std::ifstream(file, std::ios::binary).read(start, sizeof start);
+    const bool program = std::string_view(start, 4) == "\x7F" "ELF" || std::string_view(start, 2) == "#!";
+    if (!program) return;
+    std::error_code ec;
+    const fs::perms mode = fs::status(file, ec).permissions();
+    fs::perms exec = fs::perms::none;
+    if ((mode & fs::perms::owner_read) != fs::perms::none) exec |= fs::perms::owner_exec;
+    if ((mode & fs::perms::group_read) != fs::perms::none) exec |= fs::perms::group_exec;
+    if ((mode & fs::perms::others_read) != fs::perms::none) exec |= fs::perms::others_exec;
+    fs::permissions(file, exec, fs::perm_options::add, ec);
+}
+
 // Opens one archive of the medium and extracts it; the reader's error on failure.
 std::optional<ArchiveError> ExtractArchive(const fs::path& medium, const char* name,
                                            const fs::path& into, InstallStage stage,
@@ -30,6 +48,7 @@ std::optional<ArchiveError> ExtractArchive(const fs::path& medium, const char* n
         report({stage, InstallEventKind::Progress, message, percent});
     };
     archive.OnFileExtracted = [&](const fs::path& file) {
+        if (stage == InstallStage::ProgramArchive) MarkIfProgram(file);
         report({stage, InstallEventKind::FileExtracted, file.string()});
     };
     try {

@@ -57,6 +57,13 @@ TEST(Install, UnpacksBothArchivesMakesTheFoldersAndTheShortcut) {
               (std::vector<std::string>{"dat/12345678.23M", "dat/Istasyon.txt", "kovueng/ilk.sil",
                                         "kovueng/kovu3", "kovueng/versionno.txt"}));
     EXPECT_TRUE(fs::is_directory(install / "yedek"));
+    // The archives carry no modes: the script is made a program, the text stays text.
+    auto executable = [](const fs::path& file) {
+        return (fs::status(file).permissions() & fs::perms::owner_exec) != fs::perms::none;
+    };
+    EXPECT_TRUE(executable(install / "kovueng" / "kovu3"));
+    EXPECT_FALSE(executable(install / "kovueng" / "versionno.txt"));
+    EXPECT_FALSE(executable(install / "dat" / "12345678.23M"));
 
     const fs::path shortcut = machine.folder / "Masaüstü" / "KOVU3 İstasyon.desktop";
     EXPECT_EQ(result.shortcut, shortcut);
