@@ -2,9 +2,11 @@
 // Inside the decoder: the state one decoding shares between its steps. Not for callers;
 // they use raw_decoder.h.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "rawfile/correction_date.h"
 #include "rawfile/raw_decoder.h"
 #include "rawfile/raw_format.h"
 
@@ -46,6 +48,12 @@ private:
     // A date of the file (day, month, year after the year rule) as the program shows it:
     // dd/mm/yyyy, converted to the Persian calendar when that calendar is active.
     std::string ShownDate(int day, int month, int year) const;
+
+    // The date fields together with their day, month and year parts.
+    void SetSetupDate(const std::string& date);
+    void SetFirstRecord(const std::string& date, int minuteOfDay);
+    // A Tarih0 or Tarih1 value; nullopt when empty or no date (then listed as a problem).
+    std::optional<CorrectionDate> Correction(const char* key, const std::string& text);
 
     void DecodeStamps(int firstParameter, bool yearFirst, std::vector<std::string>& list);
     void DecodeDataEnd(const raw::BlockLayout& layout);

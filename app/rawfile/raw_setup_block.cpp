@@ -49,6 +49,16 @@ std::string Decoding::ShownDate(int day, int month, int year) const {
     return date;
 }
 
+void Decoding::SetSetupDate(const std::string& date) {
+    SetupParameters& setup = result_.setup;
+    setup.SetupDate = date;
+    if (auto parts = ParseDate(date)) {
+        setup.SetupDay = parts->day;
+        setup.SetupMonth = parts->month;
+        setup.SetupYear = parts->year;
+    }
+}
+
 bool Decoding::DecodeHeaderAndBlock() {
     SetupParameters& setup = result_.setup;
     const size_t length = image_.size();
@@ -131,12 +141,7 @@ bool Decoding::DecodeHeaderAndBlock() {
     setup.SetupDay = Bcd(layout->setupDay);
     setup.SetupHour = Bcd(layout->setupHour);
     setup.SetupMinute = Bcd(layout->setupMinute);
-    setup.SetupDate = ShownDate(setup.SetupDay, setup.SetupMonth, setup.SetupYear);
-    if (auto shown = ParseDate(setup.SetupDate)) {
-        setup.SetupDay = shown->day;
-        setup.SetupMonth = shown->month;
-        setup.SetupYear = shown->year;
-    }
+    SetSetupDate(ShownDate(setup.SetupDay, setup.SetupMonth, setup.SetupYear));
     setup.SampleCount = Parameter(layout->sampleCount);
     setup.SampleInterval = Parameter(layout->sampleInterval);
     setup.RecordInterval = setup.SampleCount * setup.SampleInterval;

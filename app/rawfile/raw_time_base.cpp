@@ -68,25 +68,22 @@ bool Decoding::ComputeTimeBase() {
     return true;
 }
 
-bool Decoding::ApplySetupCorrection() {
-    const std::string& text = corrections_.Tarih0;
-    if (text.empty()) return true;
+std::optional<CorrectionDate> Decoding::Correction(const char* key, const std::string& text) {
+    if (text.empty()) return std::nullopt;
     auto value = ParseCorrectionDate(text);
-    if (!value) {
-        Important(std::string("Tarih0") + problem::kBadCorrection + text);
-        return true;
-    }
+    if (!value) Important(key + (problem::kBadCorrection + text));
+    return value;
+}
+
+bool Decoding::ApplySetupCorrection() {
+    auto value = Correction("Tarih0", corrections_.Tarih0);
+    if (!value) return true;
     SetupParameters& setup = result_.setup;
     RawTimeBase& time = result_.timeBase;
     const std::string date = ShownCorrection(*value, Sep(), Persian());
     if (date == setup.SetupDate && (!value->hasTime || value->minuteOfDay == time.SetupMinuteOfDay))
         return true;
-    setup.SetupDate = date;
-    if (auto parts = ParseDate(date)) {
-        setup.SetupDay = parts->day;
-        setup.SetupMonth = parts->month;
-        setup.SetupYear = parts->year;
-    }
+    SetSetupDate(date);
     setup.SetupHour = value->minuteOfDay / 60;
     setup.SetupMinute = value->minuteOfDay % 60;
     result_.panel.setupDateRed = true;
@@ -121,45 +118,37 @@ bool Decoding::PlaceFirstRecord() {
     first -= days * kDay;
     date = AddDays(date, days, Sep());
 
+    SetFirstRecord(date, static_cast<int>(first));
+    return true;
+}
+
+void Decoding::SetFirstRecord(const std::string& date, int minuteOfDay) {
+    RawTimeBase& time = result_.timeBase;
     time.FirstRecordDate = date;
-    time.FirstRecordMinute = static_cast<int>(first);
-    time.FirstRecordHour = time.FirstRecordMinute / 60;
-    time.FirstRecordMin = time.FirstRecordMinute % 60;
+    time.FirstRecordMinute = minuteOfDay;
+    time.FirstRecordHour = minuteOfDay / 60;
+    time.FirstRecordMin = minuteOfDay % 60;
     if (auto parts = ParseDate(date)) {
         time.FirstRecordDay = parts->day;
         time.FirstRecordMonth = parts->month;
         time.FirstRecordYear = parts->year;
     }
-    return true;
 }
 
 bool Decoding::ApplyFirstRecordCorrection() {
-    const std::string& text = corrections_.Tarih1;
-    if (text.empty()) return true;
-    auto value = ParseCorrectionDate(text);
-    if (!value) {
-        Important(std::string("Tarih1") + problem::kBadCorrection + text);
-        return true;
-    }
+    auto value = Correction("Tarih1", corrections_.Tarih1);
+    if (!value) return true;
     RawTimeBase& time = result_.timeBase;
     const std::string date = ShownCorrection(*value, Sep(), Persian());
     if (date == time.FirstRecordDate &&
         (!value->hasTime || value->minuteOfDay == time.FirstRecordMinute))
         return true;
     if (value->minuteOfDay % time.RecordInterval != 0) {
-        return StopFirstRecordUnknown("Tarih1 " + text + ", " +
+        return StopFirstRecordUnknown("Tarih1 " + corrections_.Tarih1 + ", " +
                                       std::to_string(time.RecordInterval) +
                                       " dakikalık aralıkta değil");
     }
-    time.FirstRecordDate = date;
-    time.FirstRecordMinute = value->minuteOfDay;
-    time.FirstRecordHour = value->minuteOfDay / 60;
-    time.FirstRecordMin = value->minuteOfDay % 60;
-    if (auto parts = ParseDate(date)) {
-        time.FirstRecordDay = parts->day;
-        time.FirstRecordMonth = parts->month;
-        time.FirstRecordYear = parts->year;
-    }
+    SetFirstRecord(date, value->minuteOfDay);
     result_.panel.firstRecordRed = true;
     return true;
 }

@@ -45,6 +45,18 @@ std::optional<double> ParseLevel(std::string_view text) {
     return digits ? std::optional<double>(value) : std::nullopt;
 }
 
+// The printout's lines after the file name: a label, sometimes " :", then a panel box.
+struct PrintedBox {
+    int caption;
+    const char* between;
+    int box;
+};
+constexpr PrintedBox kPrintedBoxes[] = {
+    {88, "", 0},   {89, "", 1},   {90, "", 2},    {91, "", 17},  {92, "", 3},   {93, "", 4},
+    {95, "", 6},   {74, " :", 8}, {98, "", 9},    {100, "", 11}, {101, "", 12}, {102, "", 13},
+    {103, "", 14}, {104, "", 15}, {36, " :", 5},  {37, " :", 7},
+};
+
 std::string ThreeDigits(int value) {
     char text[16];
     std::snprintf(text, sizeof text, "%03d", value);
@@ -133,22 +145,7 @@ PrintOutcome PrintSetupParameters(const std::vector<std::string>& fileNames,
         if (stationKey.empty()) stationKey = result.setup.StationKey;
         SetupPanelTexts box = MakeSetupPanelTexts(result, settings.texts);
         lines.push_back(caption[87] + name);
-        lines.push_back(caption[88] + box[0]);
-        lines.push_back(caption[89] + box[1]);
-        lines.push_back(caption[90] + box[2]);
-        lines.push_back(caption[91] + box[17]);
-        lines.push_back(caption[92] + box[3]);
-        lines.push_back(caption[93] + box[4]);
-        lines.push_back(caption[95] + box[6]);
-        lines.push_back(caption[74] + " :" + box[8]);
-        lines.push_back(caption[98] + box[9]);
-        lines.push_back(caption[100] + box[11]);
-        lines.push_back(caption[101] + box[12]);
-        lines.push_back(caption[102] + box[13]);
-        lines.push_back(caption[103] + box[14]);
-        lines.push_back(caption[104] + box[15]);
-        lines.push_back(caption[36] + " :" + box[5]);
-        lines.push_back(caption[37] + " :" + box[7]);
+        for (const PrintedBox& row : kPrintedBoxes) lines.push_back(caption[row.caption] + row.between + box[row.box]);
         lines.push_back(caption[105]);
         lines.push_back(" -----------------------------------------------");
     }
