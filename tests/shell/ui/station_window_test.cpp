@@ -48,6 +48,12 @@ std::vector<std::pair<std::string, std::string>> Stored(const test::DesktopMachi
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
+// Records the store holds before the program starts.
+void Seed(const test::DesktopMachine& machine, const Rows& rows) {
+    auto opened = StationStore::Open(machine.environment.layout.StationDatabase());
+    for (const auto& [number, name] : rows) opened.store->Add(number, name);
+}
+
 }  // namespace
 
 void StationWindowTest::addRenameAndSeeThemInTheStore() {
@@ -78,11 +84,7 @@ void StationWindowTest::addRenameAndSeeThemInTheStore() {
 
 void StationWindowTest::twoClickDelete() {
     test::DesktopMachine machine("ENGLISH");
-    {
-        auto opened = StationStore::Open(machine.environment.layout.StationDatabase());
-        opened.store->Add("123-45678", "A");
-        opened.store->Add("200-00001", "B");
-    }
+    Seed(machine, {{"123-45678", "A"}, {"200-00001", "B"}});
     auto window = machine.Start();
     Form_IstGir* form = OpenStations(*window);
     QSignalSpy beeps(form, &Form_IstGir::beeped);
@@ -102,10 +104,7 @@ void StationWindowTest::twoClickDelete() {
 
 void StationWindowTest::emptyNewRecordRowOnlyBeeps() {
     test::DesktopMachine machine("TURKCE");
-    {
-        auto opened = StationStore::Open(machine.environment.layout.StationDatabase());
-        opened.store->Add("123-45678", "A");
-    }
+    Seed(machine, {{"123-45678", "A"}});
     auto window = machine.Start();
     Form_IstGir* form = OpenStations(*window);
     QCOMPARE(DeleteButton(form)->text(), QString::fromUtf8("Kayıt sil"));
@@ -121,10 +120,7 @@ void StationWindowTest::emptyNewRecordRowOnlyBeeps() {
 
 void StationWindowTest::clickElsewhereCancelsTheConfirmation() {
     test::DesktopMachine machine("TURKCE");
-    {
-        auto opened = StationStore::Open(machine.environment.layout.StationDatabase());
-        opened.store->Add("123-45678", "A");
-    }
+    Seed(machine, {{"123-45678", "A"}});
     auto window = machine.Start();
     Form_IstGir* form = OpenStations(*window);
     Grid(form)->setCurrentIndex(Grid(form)->model()->index(0, 0));
