@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string_view> parts;
     for (size_t start = 0;;) {
         size_t end = input.find('\x01', start);
-        parts.push_back(input.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        parts.push_back(input.substr(
+            start, end == std::string_view::npos ? std::string_view::npos : end - start));
         if (end == std::string_view::npos) break;
         start = end + 1;
     }

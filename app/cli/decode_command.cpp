@@ -47,11 +47,21 @@ std::string JsonString(std::string_view raw) {
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char escaped[8];
@@ -99,18 +109,30 @@ Field List(std::string name, const std::vector<std::string>& items) {
 
 std::vector<Field> SetupFields(const SetupParameters& s) {
     return {
-        Text("VersionMarker", s.VersionMarker), Number("BlockCount", s.BlockCount),
-        Number("ParameterCount", s.ParameterCount), Number("FormatFamily", s.FormatFamily),
-        Text("UnitText", s.UnitText), Decimal("UnitFactor", s.UnitFactor),
-        Text("HeaderFirstDate", s.HeaderFirstDate), Number("HeaderFirstHour", s.HeaderFirstHour),
-        Number("HeaderFirstMinute", s.HeaderFirstMinute), Text("RecordKind", s.RecordKind),
-        Text("RegionCode", s.RegionCode), Number("StationPrefix", s.StationPrefix),
-        Number("StationNumber", s.StationNumber), Text("StationKey", s.StationKey),
-        Decimal("SetupLevel", s.SetupLevel), Text("SetupDate", s.SetupDate),
-        Number("SetupHour", s.SetupHour), Number("SetupMinute", s.SetupMinute),
-        Number("SampleCount", s.SampleCount), Number("SampleInterval", s.SampleInterval),
-        Number("RecordInterval", s.RecordInterval), Text("BatteryChanged", s.BatteryChanged),
-        Text("LoggerType", s.LoggerType), List("RingStamps", s.RingStamps),
+        Text("VersionMarker", s.VersionMarker),
+        Number("BlockCount", s.BlockCount),
+        Number("ParameterCount", s.ParameterCount),
+        Number("FormatFamily", s.FormatFamily),
+        Text("UnitText", s.UnitText),
+        Decimal("UnitFactor", s.UnitFactor),
+        Text("HeaderFirstDate", s.HeaderFirstDate),
+        Number("HeaderFirstHour", s.HeaderFirstHour),
+        Number("HeaderFirstMinute", s.HeaderFirstMinute),
+        Text("RecordKind", s.RecordKind),
+        Text("RegionCode", s.RegionCode),
+        Number("StationPrefix", s.StationPrefix),
+        Number("StationNumber", s.StationNumber),
+        Text("StationKey", s.StationKey),
+        Decimal("SetupLevel", s.SetupLevel),
+        Text("SetupDate", s.SetupDate),
+        Number("SetupHour", s.SetupHour),
+        Number("SetupMinute", s.SetupMinute),
+        Number("SampleCount", s.SampleCount),
+        Number("SampleInterval", s.SampleInterval),
+        Number("RecordInterval", s.RecordInterval),
+        Text("BatteryChanged", s.BatteryChanged),
+        Text("LoggerType", s.LoggerType),
+        List("RingStamps", s.RingStamps),
         List("LastRecordStamps", s.LastRecordStamps),
         Number("DataStart", static_cast<long>(s.DataStart)),
         Number("DataEnd", static_cast<long>(s.DataEnd)),
@@ -119,37 +141,52 @@ std::vector<Field> SetupFields(const SetupParameters& s) {
 
 std::vector<Field> TimeBaseFields(const RawTimeBase& t) {
     return {
-        Number("SetupMinuteOfDay", t.SetupMinuteOfDay), Text("FirstRecordDate", t.FirstRecordDate),
-        Number("FirstRecordMinute", t.FirstRecordMinute), Number("FirstRecordHour", t.FirstRecordHour),
-        Number("FirstRecordMin", t.FirstRecordMin), Text("LastRecordDate", t.LastRecordDate),
-        Number("LastRecordMinute", t.LastRecordMinute), Number("LastRecordHour", t.LastRecordHour),
-        Number("LastRecordMin", t.LastRecordMin), Number("DayCount", t.DayCount),
-        Number("WaterYear", t.WaterYear), Number("LastWaterYear", t.LastWaterYear),
-        Text("WaterYearStart", t.WaterYearStart), Number("SetupDayNo", t.SetupDayNo),
-        Number("FirstDayNo", t.FirstDayNo), Number("LastDayNo", t.LastDayNo),
-        Number("ExtremesPolicy", t.ExtremesPolicy), Number("MidnightStart", t.MidnightStart),
+        Number("SetupMinuteOfDay", t.SetupMinuteOfDay),
+        Text("FirstRecordDate", t.FirstRecordDate),
+        Number("FirstRecordMinute", t.FirstRecordMinute),
+        Number("FirstRecordHour", t.FirstRecordHour),
+        Number("FirstRecordMin", t.FirstRecordMin),
+        Text("LastRecordDate", t.LastRecordDate),
+        Number("LastRecordMinute", t.LastRecordMinute),
+        Number("LastRecordHour", t.LastRecordHour),
+        Number("LastRecordMin", t.LastRecordMin),
+        Number("DayCount", t.DayCount),
+        Number("WaterYear", t.WaterYear),
+        Number("LastWaterYear", t.LastWaterYear),
+        Text("WaterYearStart", t.WaterYearStart),
+        Number("SetupDayNo", t.SetupDayNo),
+        Number("FirstDayNo", t.FirstDayNo),
+        Number("LastDayNo", t.LastDayNo),
+        Number("ExtremesPolicy", t.ExtremesPolicy),
+        Number("MidnightStart", t.MidnightStart),
     };
 }
 
 std::vector<Field> ProblemFields(const RawFileResult& r) {
     return {
-        Text("errorText", r.errorText), List("importantProblems", r.ListOnemliHatalar),
-        List("programmerProblems", r.Listhata), List("problemDetails", r.problemDetails),
+        Text("errorText", r.errorText),
+        List("importantProblems", r.ListOnemliHatalar),
+        List("programmerProblems", r.Listhata),
+        List("problemDetails", r.problemDetails),
         Text("criticalMessage", r.criticalMessage),
     };
 }
 
 std::vector<Field> PanelFields(const RawFileResult& r) {
     return {
-        Flag("TextSetup4Red", r.panel.setupDateRed), Flag("TextSetup6Red", r.panel.firstRecordRed),
-        Flag("TextSetup8Red", r.panel.dayCountRed), Flag("Text8Shown", r.panel.showCorrectedNote),
-        Flag("Text6Shown", r.panel.showVersionMessage), Number("fileLength", static_cast<long>(r.fileLength)),
+        Flag("TextSetup4Red", r.panel.setupDateRed),
+        Flag("TextSetup6Red", r.panel.firstRecordRed),
+        Flag("TextSetup8Red", r.panel.dayCountRed),
+        Flag("Text8Shown", r.panel.showCorrectedNote),
+        Flag("Text6Shown", r.panel.showVersionMessage),
+        Number("fileLength", static_cast<long>(r.fileLength)),
     };
 }
 
 void PrintJson(std::ostream& out, const std::string& path, const RawFileResult& r) {
     out << "{\"file\":" << JsonString(path);
-    for (auto fields : {SetupFields(r.setup), TimeBaseFields(r.timeBase), ProblemFields(r), PanelFields(r)})
+    for (auto fields :
+         {SetupFields(r.setup), TimeBaseFields(r.timeBase), ProblemFields(r), PanelFields(r)})
         for (const Field& field : fields) out << ",\"" << field.name << "\":" << field.json;
     out << "}\n";
 }
@@ -169,10 +206,12 @@ void PrintReadable(std::ostream& out, const std::string& path, const RawFileResu
 }
 
 // Where a FILE argument is decoded: its own folder, else the current or the data folder.
-std::pair<fs::path, std::string> Locate(const std::string& argument, const ProgramSettings& settings) {
+std::pair<fs::path, std::string> Locate(const std::string& argument,
+                                        const ProgramSettings& settings) {
     fs::path path(argument);
     std::error_code ec;
-    if (path.has_parent_path()) return {fs::absolute(path.parent_path(), ec), path.filename().string()};
+    if (path.has_parent_path())
+        return {fs::absolute(path.parent_path(), ec), path.filename().string()};
     if (fs::exists(path, ec)) return {fs::current_path(ec), argument};
     return {fs::path(settings.DataDirectory), argument};
 }
@@ -225,8 +264,10 @@ int RunDecode(const CliContext& context, Arguments args) {
         here.DataDirectory = FolderText(folder);
         RawFileResult result = ReadRawFile(name, here);
         if (!result.errorText.empty()) status = kExitFailed;
-        if (json) PrintJson(context.out, file, result);
-        else PrintReadable(context.out, file, result);
+        if (json)
+            PrintJson(context.out, file, result);
+        else
+            PrintReadable(context.out, file, result);
     }
     return status;
 }

@@ -29,19 +29,27 @@ int UnitCodeOf(std::string_view field) {
 
 const char* UnitTextOf(int unitCode) {
     switch (unitCode) {
-        case 1: return "1cm";
-        case 2: return "1mm";
-        case 3: return "2mm";
-        default: return "";
+        case 1:
+            return "1cm";
+        case 2:
+            return "1mm";
+        case 3:
+            return "2mm";
+        default:
+            return "";
     }
 }
 
 double UnitFactorOf(int unitCode) {
     switch (unitCode) {
-        case 1: return 1.0;
-        case 2: return 0.1;
-        case 3: return 0.2;
-        default: return 0.0;
+        case 1:
+            return 1.0;
+        case 2:
+            return 0.1;
+        case 3:
+            return 0.2;
+        default:
+            return 0.0;
     }
 }
 

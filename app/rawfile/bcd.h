@@ -30,15 +30,21 @@ constexpr bool IsDigitField(std::string_view field) {
 }
 
 // BCD: v means (v div 16) * 10 + (v mod 16); 037 (0x25) is 25.
-constexpr int DecodeBcdValue(int value) { return value / 16 * 10 + value % 16; }
-constexpr int DecodeBcd(std::string_view field) { return DecodeBcdValue(FieldValue(field)); }
+constexpr int DecodeBcdValue(int value) {
+    return value / 16 * 10 + value % 16;
+}
+constexpr int DecodeBcd(std::string_view field) {
+    return DecodeBcdValue(FieldValue(field));
+}
 
 // The three characters that store n (0 to 627) as BCD: the first two digits of n in three
 // digits times 16 plus its last digit (25 becomes 037). Empty when n does not fit.
 std::string EncodeBcd(int n);
 
 // The logger's year rule: 762 + y when y > 100, else 2000 + y (101 is 863, 100 is 2100).
-constexpr int YearFromLogger(int y) { return y > 100 ? 762 + y : 2000 + y; }
+constexpr int YearFromLogger(int y) {
+    return y > 100 ? 762 + y : 2000 + y;
+}
 // The stored value y that the year rule turns into `year`; -1 when no y in 0 to 627 does
 // (Gregorian years 2000 to 2100, other years 863 to 1389).
 int LoggerYearOf(int year);
@@ -57,10 +63,14 @@ double UnitFactorOf(int unitCode);
 // exactly (0.1 and 0.2 have no exact binary form).
 constexpr int LevelCentimetres(int value, int unitCode) {
     switch (unitCode) {
-        case 1: return value;
-        case 2: return value / 10;
-        case 3: return value / 5;
-        default: return 0;
+        case 1:
+            return value;
+        case 2:
+            return value / 10;
+        case 3:
+            return value / 5;
+        default:
+            return 0;
     }
 }
 

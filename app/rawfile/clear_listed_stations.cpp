@@ -34,7 +34,8 @@ std::string StationOfName(std::string_view name) {
 
 ClearListedOutcome ClearListedStations(const ProgramSettings& settings) {
     ClearListedOutcome outcome;
-    auto list = FindIgnoringCase(settings.layout.root, settings.layout.StationList().filename().string());
+    auto list =
+        FindIgnoringCase(settings.layout.root, settings.layout.StationList().filename().string());
     if (!list) return outcome;
     auto bytes = ReadWholeFile(*list);
     if (!bytes) {
@@ -48,15 +49,17 @@ ClearListedOutcome ClearListedStations(const ProgramSettings& settings) {
         if (name.empty()) continue;
         const std::string station = StationOfName(name);
         if (station.empty()) {
-            outcome.problems.push_back(name + ": the name does not start with a station identifier");
+            outcome.problems.push_back(name +
+                                       ": the name does not start with a station identifier");
             continue;
         }
         RawFileResult raw = ReadRawFile(name, settings);
         const RawTimeBase& time = raw.timeBase;
         if (!raw.errorText.empty() || time.WaterYear <= 0 || time.LastWaterYear < time.WaterYear ||
             time.LastWaterYear - time.WaterYear >= kMostWaterYearsOfOneFile) {
-            outcome.problems.push_back(name + ": " + (raw.errorText.empty() ? "no usable water years" : raw.errorText) +
-                                       "; nothing deleted");
+            outcome.problems.push_back(
+                name + ": " + (raw.errorText.empty() ? "no usable water years" : raw.errorText) +
+                "; nothing deleted");
             continue;
         }
         for (int year = time.WaterYear; year <= time.LastWaterYear; ++year) {
@@ -64,8 +67,10 @@ ClearListedOutcome ClearListedStations(const ProgramSettings& settings) {
             auto path = FindIgnoringCase(dataFolder, processed);
             std::error_code ec;
             if (!path || !fs::is_regular_file(*path, ec)) continue;
-            if (fs::remove(*path, ec)) outcome.deleted.push_back(*path);
-            else outcome.problems.push_back("Cannot delete " + path->string() + ": " + ec.message());
+            if (fs::remove(*path, ec))
+                outcome.deleted.push_back(*path);
+            else
+                outcome.problems.push_back("Cannot delete " + path->string() + ": " + ec.message());
         }
     }
     return outcome;

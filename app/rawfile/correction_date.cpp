@@ -5,7 +5,9 @@
 namespace kovu3 {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The run of digits at `i` (at most `maxDigits` long); nullopt when none or longer.
 std::optional<int> DigitRun(std::string_view text, size_t& i, size_t maxDigits) {

@@ -16,16 +16,16 @@ namespace kovu3 {
 
 // What the setup panel shows from a decoding besides the parameters themselves.
 struct SetupPanelMarks {
-    bool setupDateRed = false;          // TextSetup(4): Tarih0 replaced the setup date
-    bool firstRecordRed = false;        // TextSetup(6): Tarih1 replaced the first record
-    bool dayCountRed = false;           // TextSetup(8): Ngun replaced the day count
-    bool showCorrectedNote = false;     // Text8: the version marker is "ver4"
-    bool showVersionMessage = false;    // Text6 covers the panel
-    std::string versionMessage;         // Text6's text (Messages entry 5)
-    std::string parameterCountText;     // TextSetup(5)
-    std::string blockCountText;         // TextSetup(7)
-    std::string batteryChangedText;     // TextSetup(10)
-    std::string loggerTypeText;         // TextSetup(16)
+    bool setupDateRed = false;        // TextSetup(4): Tarih0 replaced the setup date
+    bool firstRecordRed = false;      // TextSetup(6): Tarih1 replaced the first record
+    bool dayCountRed = false;         // TextSetup(8): Ngun replaced the day count
+    bool showCorrectedNote = false;   // Text8: the version marker is "ver4"
+    bool showVersionMessage = false;  // Text6 covers the panel
+    std::string versionMessage;       // Text6's text (Messages entry 5)
+    std::string parameterCountText;   // TextSetup(5)
+    std::string blockCountText;       // TextSetup(7)
+    std::string batteryChangedText;   // TextSetup(10)
+    std::string loggerTypeText;       // TextSetup(16)
 };
 
 struct RawFileResult {
@@ -57,7 +57,7 @@ struct RawFileResult {
 // The per-file corrections kept beside a raw file.
 struct RawFileCorrections {
     std::string Tarih0, Tarih1, Ngun, ExtremDuzelt;  // additional-information keys
-    long specialShift = 0;  // record intervals from OzelDosyalar.txt
+    long specialShift = 0;                           // record intervals from OzelDosyalar.txt
 };
 RawFileCorrections ReadRawFileCorrections(std::string_view fileName,
                                           const std::filesystem::path& dataFolder);

@@ -13,11 +13,14 @@
 namespace kovu3::detail {
 
 class Decoding final {
-public:
+  public:
     Decoding(std::string_view fileName, std::string_view image,
              const RawFileCorrections& corrections, const ProgramSettings& settings,
              RawFileResult& result)
-        : fileName_(fileName), image_(image), corrections_(corrections), settings_(settings),
+        : fileName_(fileName),
+          image_(image),
+          corrections_(corrections),
+          settings_(settings),
           result_(result) {}
     Decoding(const Decoding&) = delete;
     Decoding& operator=(const Decoding&) = delete;
@@ -36,7 +39,7 @@ public:
     // Stops with "İlk verinin zamanı ve tarihi belirsiz." and its critical message.
     bool StopFirstRecordUnknown(const std::string& why);
 
-private:
+  private:
     // The value of the three-character field at `offset` (inside the image), noting the
     // first field that holds anything but digits.
     int Field(size_t offset);

@@ -24,7 +24,7 @@ constexpr const char* kJournalHeading = "Tarih Saat;Ham Dosya;Bayt (0'dan);Eski;
 
 // Closes the descriptor on every way out.
 class FileDescriptor final {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
         if (fd_ >= 0) ::close(fd_);
@@ -33,7 +33,7 @@ public:
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
 
-private:
+  private:
     int fd_;
 };
 
@@ -41,7 +41,8 @@ bool ReadAt(int fd, size_t position, size_t count, std::string& out) {
     out.assign(count, '\0');
     size_t done = 0;
     while (done < count) {
-        ssize_t n = ::pread(fd, out.data() + done, count - done, static_cast<off_t>(position + done));
+        ssize_t n =
+            ::pread(fd, out.data() + done, count - done, static_cast<off_t>(position + done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += static_cast<size_t>(n);
@@ -81,7 +82,8 @@ std::string KeepBackup(const fs::path& rawFile, const fs::path& backupFolder) {
     fs::path copy = backupFolder / rawFile.filename();
     if (fs::exists(copy, ec)) return {};
     fs::copy_file(rawFile, copy, ec);
-    if (ec) return "Cannot back up " + rawFile.string() + " to " + copy.string() + ": " + ec.message();
+    if (ec)
+        return "Cannot back up " + rawFile.string() + " to " + copy.string() + ": " + ec.message();
     return {};
 }
 
@@ -159,7 +161,8 @@ RawFileEditOutcome ApplyRawFileEdits(const fs::path& dataFolder, std::string_vie
     }
     if (::fsync(fd.get()) != 0 && outcome.error.empty())
         outcome.error = "Cannot flush " + path->string() + ": " + std::strerror(errno);
-    std::string journalError = AppendJournal(backupFolder / kCorrectionsJournalName, outcome.journalLines);
+    std::string journalError =
+        AppendJournal(backupFolder / kCorrectionsJournalName, outcome.journalLines);
     if (!journalError.empty() && outcome.error.empty()) outcome.error = journalError;
     return outcome;
 }

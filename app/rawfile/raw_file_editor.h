@@ -23,8 +23,8 @@ struct RawFileEdit {
 };
 
 struct RawFileEditOutcome {
-    std::string error;        // empty on success; nothing was changed when set before writing
-    int changedFields = 0;    // edits whose bytes differed, the version marker included
+    std::string error;      // empty on success; nothing was changed when set before writing
+    int changedFields = 0;  // edits whose bytes differed, the version marker included
     std::vector<std::string> journalLines;  // the lines appended to the journal (UTF-8)
 };
 

@@ -50,12 +50,26 @@ struct BlockLayout {
     int pointerLow, pointerMiddle, pointerPage;  // end-of-data pointer of stopped loggers
 };
 
+// clang-format off
 // Family 1: loggers that record until read out; data runs to the end of the file.
-inline constexpr BlockLayout kContinuousLayout{163, 5, 6, 7, 9, 10, 12, 13, 14, 15, 16, 17,
-                                               18, 19, 28, 58, 0, 0, 0};
+inline constexpr BlockLayout kContinuousLayout{
+    .baseCount = 163,
+    .setupYear = 5, .setupMonth = 6, .setupDay = 7, .setupHour = 9, .setupMinute = 10,
+    .regionCode = 12, .stationPrefix = 13, .stationLow = 14, .stationHigh = 15,
+    .levelLow = 16, .levelHigh = 17, .sampleCount = 18, .sampleInterval = 19,
+    .ringStamps = 28, .lastRecordStamps = 58,
+    .pointerLow = 0, .pointerMiddle = 0, .pointerPage = 0,
+};
 // Family 2: loggers stopped on a certain date; data ends at the pointer kept in the block.
-inline constexpr BlockLayout kStoppedLayout{161, 8, 9, 10, 12, 13, 15, 16, 17, 18, 19, 20,
-                                            21, 22, 0, 61, 97, 98, 99};
+inline constexpr BlockLayout kStoppedLayout{
+    .baseCount = 161,
+    .setupYear = 8, .setupMonth = 9, .setupDay = 10, .setupHour = 12, .setupMinute = 13,
+    .regionCode = 15, .stationPrefix = 16, .stationLow = 17, .stationHigh = 18,
+    .levelLow = 19, .levelHigh = 20, .sampleCount = 21, .sampleInterval = 22,
+    .ringStamps = 0, .lastRecordStamps = 61,
+    .pointerLow = 97, .pointerMiddle = 98, .pointerPage = 99,
+};
+// clang-format on
 
 // 1 for 163 and 166 parameters, 2 for 161 and 164, 0 for any other count.
 constexpr int FormatFamilyOf(int parameterCount) {
@@ -67,9 +81,12 @@ constexpr int FormatFamilyOf(int parameterCount) {
 // The layout of a known parameter count, or nullptr.
 constexpr const BlockLayout* LayoutOf(int parameterCount) {
     switch (FormatFamilyOf(parameterCount)) {
-        case 1: return &kContinuousLayout;
-        case 2: return &kStoppedLayout;
-        default: return nullptr;
+        case 1:
+            return &kContinuousLayout;
+        case 2:
+            return &kStoppedLayout;
+        default:
+            return nullptr;
     }
 }
 

@@ -28,7 +28,7 @@ struct RawReading {
 };
 
 class RawReadingWalker final {
-public:
+  public:
     // `image` is the whole file; the walk runs from DataStart to DataEnd on the time base.
     RawReadingWalker(std::string_view image, const SetupParameters& setup,
                      const RawTimeBase& timeBase);
@@ -43,7 +43,7 @@ public:
     // True when the data ended inside a reading or a day record; the piece is not read.
     bool EndedInsideRecord() const { return endedInside_; }
 
-private:
+  private:
     bool ReadDayRecordHalf(RawReading& reading);
 
     std::string_view image_;

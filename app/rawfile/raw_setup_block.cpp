@@ -30,16 +30,22 @@ std::string Stamp(int year, int month, int day, int hour, int minute, const std:
 // Centimetres of a stored setup level, exact to the tenth the unit allows.
 double SetupLevelOf(int units, int unitCode) {
     switch (unitCode) {
-        case 1: return units;
-        case 2: return units / 10.0;
-        case 3: return units * 2 / 10.0;
-        default: return 0;
+        case 1:
+            return units;
+        case 2:
+            return units / 10.0;
+        case 3:
+            return units * 2 / 10.0;
+        default:
+            return 0;
     }
 }
 
 }  // namespace
 
-int Decoding::Bcd(int parameter) { return DecodeBcdValue(Parameter(parameter)); }
+int Decoding::Bcd(int parameter) {
+    return DecodeBcdValue(Parameter(parameter));
+}
 
 std::string Decoding::ShownDate(int day, int month, int year) const {
     std::string date = FormatDate(DateParts{day, month, year}, Sep());
@@ -184,8 +190,8 @@ void Decoding::DecodeDataEnd(const raw::BlockLayout& layout) {
     if (end > image_.size()) {
         // Left-over memory may be cut off, but data the pointer promises must be there.
         Important(problem::kPointerBeyondEnd,
-                  Detail("bayt " + std::to_string(raw::ParameterOffset(layout.pointerLow)) +
-                         ": " + std::to_string(end) + " > " + std::to_string(image_.size())));
+                  Detail("bayt " + std::to_string(raw::ParameterOffset(layout.pointerLow)) + ": " +
+                         std::to_string(end) + " > " + std::to_string(image_.size())));
         return;
     }
     setup.DataEnd = end;

@@ -14,7 +14,9 @@ constexpr int kDay = raw::kMinutesPerDay;
 // Shifts from OzelDosyalar.txt beyond a year are typing errors, not corrections.
 constexpr long kLargestShiftMinutes = 366L * kDay;
 
-long FloorDiv(long a, long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+long FloorDiv(long a, long b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 std::string ShownCorrection(const CorrectionDate& value, const std::string& sep, bool persian) {
     std::string date = FormatDate(value.date, sep);
@@ -113,8 +115,10 @@ bool Decoding::PlaceFirstRecord() {
     }
     // Into the day it belongs to: 1 to 1440 after a later day, 0 stays 00:00.
     long days = 0;
-    if (first > kDay) days = (first - 1) / kDay;
-    else if (first < 0) days = FloorDiv(first, kDay);
+    if (first > kDay)
+        days = (first - 1) / kDay;
+    else if (first < 0)
+        days = FloorDiv(first, kDay);
     first -= days * kDay;
     date = AddDays(date, days, Sep());
 
@@ -161,7 +165,8 @@ void Decoding::PlaceLastRecord() {
     // six characters per reading.
     const long firstDay = 24 + 6 * (kDay - time.FirstRecordMinute) / interval;
     const long fullDay = 24 + 6 * kDay / interval;
-    const long rest = static_cast<long>(setup.DataEnd) - static_cast<long>(setup.DataStart) - firstDay;
+    const long rest =
+        static_cast<long>(setup.DataEnd) - static_cast<long>(setup.DataStart) - firstDay;
     const long dayCount = 1 + FloorDiv(rest, fullDay);
     const long lastDay = rest - (dayCount - 1) * fullDay;
     time.DayCount = static_cast<int>(dayCount);

@@ -24,10 +24,10 @@ struct SetupParameters {
     std::string RegionCode;  // three characters as stored
     int StationPrefix = 0;
     int StationNumber = 0;
-    std::string StationKey;     // "007-12345"
-    int SetupLevelUnits = 0;    // the stored 16-bit value in sensor units
-    double SetupLevel = 0;      // centimetres: units * unit factor
-    std::string SetupDate;      // dd/mm/yyyy
+    std::string StationKey;   // "007-12345"
+    int SetupLevelUnits = 0;  // the stored 16-bit value in sensor units
+    double SetupLevel = 0;    // centimetres: units * unit factor
+    std::string SetupDate;    // dd/mm/yyyy
     int SetupDay = 0, SetupMonth = 0, SetupYear = 0;
     int SetupHour = 0;
     int SetupMinute = 0;
@@ -38,8 +38,8 @@ struct SetupParameters {
     std::string LoggerType;
     std::vector<std::string> RingStamps;        // "yyyy/mm/dd hh:mm", entry 5 first
     std::vector<std::string> LastRecordStamps;  // the same layout
-    size_t DataStart = 0;  // first character of the data area
-    size_t DataEnd = 0;    // one past the last character of data
+    size_t DataStart = 0;                       // first character of the data area
+    size_t DataEnd = 0;                         // one past the last character of data
 };
 
 // All times of day are minutes after midnight; 1440 is 24:00 of the same day.

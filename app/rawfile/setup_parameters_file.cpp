@@ -33,8 +33,10 @@ std::optional<double> ParseLevel(std::string_view text) {
     for (char c : text) {
         if (c >= '0' && c <= '9') {
             digits = true;
-            if (scale == 0) value = value * 10 + (c - '0');
-            else value += (c - '0') * (scale /= 10);
+            if (scale == 0)
+                value = value * 10 + (c - '0');
+            else
+                value += (c - '0') * (scale /= 10);
         } else if ((c == '.' || c == ',') && scale == 0) {
             scale = 1;
         } else {
@@ -52,9 +54,9 @@ struct PrintedBox {
     int box;
 };
 constexpr PrintedBox kPrintedBoxes[] = {
-    {88, "", 0},   {89, "", 1},   {90, "", 2},    {91, "", 17},  {92, "", 3},   {93, "", 4},
-    {95, "", 6},   {74, " :", 8}, {98, "", 9},    {100, "", 11}, {101, "", 12}, {102, "", 13},
-    {103, "", 14}, {104, "", 15}, {36, " :", 5},  {37, " :", 7},
+    {88, "", 0},   {89, "", 1},   {90, "", 2},   {91, "", 17},  {92, "", 3},   {93, "", 4},
+    {95, "", 6},   {74, " :", 8}, {98, "", 9},   {100, "", 11}, {101, "", 12}, {102, "", 13},
+    {103, "", 14}, {104, "", 15}, {36, " :", 5}, {37, " :", 7},
 };
 
 std::string ThreeDigits(int value) {
@@ -77,16 +79,19 @@ SetupSaveOutcome SaveSetupParameters(std::string_view fileName, std::string_view
     };
     const raw::BlockLayout* layout = raw::LayoutOf(lastDecoding.ParameterCount);
     if (layout == nullptr)
-        return refuse("Parametre sayısı 161, 163, 164 veya 166 değil; setup değerleri kaydedilmedi.",
-                      "The parameter count is not 161, 163, 164 or 166; nothing was saved.");
+        return refuse(
+            "Parametre sayısı 161, 163, 164 veya 166 değil; setup değerleri kaydedilmedi.",
+            "The parameter count is not 161, 163, 164 or 166; nothing was saved.");
     if (lastDecoding.UnitFactor == 0)
-        return refuse("Ölçüm birimi tanınmıyor (birim dönüşüm faktörü 0); setup değerleri kaydedilmedi.",
-                      "Unknown unit (conversion factor 0); the setup parameters were not saved.");
+        return refuse(
+            "Ölçüm birimi tanınmıyor (birim dönüşüm faktörü 0); setup değerleri kaydedilmedi.",
+            "Unknown unit (conversion factor 0); the setup parameters were not saved.");
 
     auto level = ParseLevel(levelText);
     const double units = level ? std::round(*level / lastDecoding.UnitFactor) : -1;
     if (!level || units > kLargestSensorValue)
-        return refuse("Setup seviyesi 0 ile " + PanelNumber(kLargestSensorValue * lastDecoding.UnitFactor) +
+        return refuse("Setup seviyesi 0 ile " +
+                          PanelNumber(kLargestSensorValue * lastDecoding.UnitFactor) +
                           " cm arasında bir sayı olmalı: \"" + std::string(levelText) + "\"",
                       "The setup level must be a number from 0 to " +
                           PanelNumber(kLargestSensorValue * lastDecoding.UnitFactor) + " cm: \"" +
@@ -99,10 +104,10 @@ SetupSaveOutcome SaveSetupParameters(std::string_view fileName, std::string_view
                           std::string(dateTimeText) + "\"");
     const int year = when->date.year;
     if (year > 1900 && year < 2000)
-        return refuse("2000 yılından önceki setup tarihi cihaz biçiminde saklanamaz: " +
-                          std::to_string(year),
-                      "A setup date before 2000 cannot be stored in the logger's format: " +
-                          std::to_string(year));
+        return refuse(
+            "2000 yılından önceki setup tarihi cihaz biçiminde saklanamaz: " + std::to_string(year),
+            "A setup date before 2000 cannot be stored in the logger's format: " +
+                std::to_string(year));
     const int storedYear = LoggerYearOf(year);
     if (storedYear < 0)
         return refuse("Bu yıl cihaz biçiminde saklanamaz: " + std::to_string(year),
@@ -130,7 +135,8 @@ SetupSaveOutcome SaveSetupParameters(std::string_view fileName, std::string_view
         field(layout->levelLow, ThreeDigits(sensorUnits % 256)),
         field(layout->levelHigh, ThreeDigits(sensorUnits / 256)),
     };
-    outcome.edit = ApplyRawFileEdits(settings.DataDirectory, fileName, edits, settings.DateSeparator());
+    outcome.edit =
+        ApplyRawFileEdits(settings.DataDirectory, fileName, edits, settings.DateSeparator());
     outcome.message = outcome.edit.error;
     return outcome;
 }
@@ -145,7 +151,8 @@ PrintOutcome PrintSetupParameters(const std::vector<std::string>& fileNames,
         if (stationKey.empty()) stationKey = result.setup.StationKey;
         SetupPanelTexts box = MakeSetupPanelTexts(result, settings.texts);
         lines.push_back(caption[87] + name);
-        for (const PrintedBox& row : kPrintedBoxes) lines.push_back(caption[row.caption] + row.between + box[row.box]);
+        for (const PrintedBox& row : kPrintedBoxes)
+            lines.push_back(caption[row.caption] + row.between + box[row.box]);
         lines.push_back(caption[105]);
         lines.push_back(" -----------------------------------------------");
     }
@@ -171,11 +178,9 @@ PrintOutcome DumpRawFile(std::string_view fileName, const ProgramSettings& setti
         return piece;
     };
     static constexpr std::pair<const char*, size_t> kHeaderFields[] = {
-        {"Version No.         : ", 4}, {"Blok No.            : ", 3},
-        {"Setup Param. Bytes  : ", 3}, {"Ölçüm Birimi        :", 3},
-        {"İlk Verinin Saati   :", 3},  {"İlk Verinin Dakikası: ", 3},
-        {"İlk Verinin Günü    : ", 3}, {"İlk Verinin Ayı     : ", 3},
-        {"İlk Verinin Yılı    : ", 3},
+        {"Version No.         : ", 4}, {"Blok No.            : ", 3}, {"Setup Param. Bytes  : ", 3},
+        {"Ölçüm Birimi        :", 3},  {"İlk Verinin Saati   :", 3},  {"İlk Verinin Dakikası: ", 3},
+        {"İlk Verinin Günü    : ", 3}, {"İlk Verinin Ayı     : ", 3}, {"İlk Verinin Yılı    : ", 3},
     };
     // Labels are UTF-8 here; the file's own characters go out as they are.
     std::string out;

@@ -11,7 +11,9 @@ namespace {
 
 constexpr long kLimit = 1'000'000'000'000L;
 
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 }  // namespace
 
@@ -52,7 +54,8 @@ SpecialFileShift ShiftForFile(std::string_view bytes, std::string_view fileName)
     for (size_t i = 0; i + 1 < fields.size(); i += 2) {
         if (fields[i] != fileName) continue;
         // Kept far below overflow; any shift beyond a few days is refused by the decoder.
-        shift.intervals = std::clamp(shift.intervals + LeadingNumber(fields[i + 1]), -kLimit, kLimit);
+        shift.intervals =
+            std::clamp(shift.intervals + LeadingNumber(fields[i + 1]), -kLimit, kLimit);
         ++shift.pairs;
     }
     return shift;

@@ -18,14 +18,20 @@ TEST(AdditionalInfo, NameBesideTheRawFile) {
 TEST(AdditionalInfo, ReadsTrimmedValuesAndErrorAsEmpty) {
     test::TestFolder folder;
     folder.Write("12345678_01.03M.xxx",
-                 "[Ek_Bilgiler]\r\nTarih0=  05/10/2005 14:30  \r\nNgun=ERROR\r\nExtremDuzelt=no error here\r\n"
+                 "[Ek_Bilgiler]\r\nTarih0=  05/10/2005 14:30  \r\nNgun=ERROR\r\nExtremDuzelt=no "
+                 "error here\r\n"
                  "Tarih1=(error)\r\n[Other]\r\nAnahtarDirectory=x\r\n");
     const struct {
         const char* key;
         const char* value;
     } cases[] = {
-        {"Tarih0", "05/10/2005 14:30"}, {"tarih0", "05/10/2005 14:30"}, {"Ngun", ""},
-        {"ExtremDuzelt", ""}, {"Tarih1", ""}, {"AnahtarDirectory", ""}, {"Missing", ""},
+        {"Tarih0", "05/10/2005 14:30"},
+        {"tarih0", "05/10/2005 14:30"},
+        {"Ngun", ""},
+        {"ExtremDuzelt", ""},
+        {"Tarih1", ""},
+        {"AnahtarDirectory", ""},
+        {"Missing", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReadAdditionalInfo(c.key, "12345678001.03M", folder.path()), c.value) << c.key;
@@ -35,19 +41,23 @@ TEST(AdditionalInfo, ReadsTrimmedValuesAndErrorAsEmpty) {
 TEST(AdditionalInfo, WritesCreatingFileAndSection) {
     test::TestFolder folder;
     const std::string curve = (folder / "E ğrisi.dat").string();
-    EXPECT_EQ(WriteCurrentAdditionalInfo("AnahtarDirectory", curve, "12345678001.03M", folder.path()), "");
+    EXPECT_EQ(
+        WriteCurrentAdditionalInfo("AnahtarDirectory", curve, "12345678001.03M", folder.path()),
+        "");
     EXPECT_EQ(folder.Read("12345678_01.03M.xxx"),
               "[Ek_Bilgiler]\r\nAnahtarDirectory=" + Utf8ToCp1254(curve) + "\r\n");
     // The curve file does not exist: the current file's AnahtarDirectory reads as empty.
     EXPECT_EQ(ReadAdditionalInfo("AnahtarDirectory", "12345678001.03M", folder.path()), curve);
     EXPECT_EQ(ReadCurrentAdditionalInfo("AnahtarDirectory", "12345678001.03M", folder.path()), "");
     folder.Write("E ğrisi.dat", "curve");
-    EXPECT_EQ(ReadCurrentAdditionalInfo("AnahtarDirectory", "12345678001.03M", folder.path()), curve);
+    EXPECT_EQ(ReadCurrentAdditionalInfo("AnahtarDirectory", "12345678001.03M", folder.path()),
+              curve);
 
     // Other lines stay as they were; a second key joins the section.
     folder.Write("12345678_02.03M.xxx", "; note\r\n[Ek_Bilgiler]\r\nNgun=4\r\n");
     EXPECT_EQ(WriteAdditionalInfo("Tarih0", folder / "12345678_02.03M.xxx", "01/10/2005"), "");
-    EXPECT_EQ(folder.Read("12345678_02.03M.xxx"), "; note\r\n[Ek_Bilgiler]\r\nNgun=4\r\nTarih0=01/10/2005\r\n");
+    EXPECT_EQ(folder.Read("12345678_02.03M.xxx"),
+              "; note\r\n[Ek_Bilgiler]\r\nNgun=4\r\nTarih0=01/10/2005\r\n");
 }
 
 TEST(SpecialFiles, FieldsByCommasLineEndsAndQuotes) {

@@ -7,8 +7,18 @@ namespace {
 
 TEST(Bcd, FieldsReadByTheirLeadingDigits) {
     const std::pair<const char*, int> cases[] = {
-        {"000", 0}, {"037", 37}, {"255", 255}, {"999", 999}, {"12x", 12},
-        {"x12", 0}, {" 12", 0},  {"", 0},      {"7", 7},     {"1\0""2", 1},
+        {"000", 0},
+        {"037", 37},
+        {"255", 255},
+        {"999", 999},
+        {"12x", 12},
+        {"x12", 0},
+        {" 12", 0},
+        {"", 0},
+        {"7", 7},
+        {"1\0"
+         "2",
+         1},
     };
     for (const auto& [field, value] : cases) EXPECT_EQ(FieldValue(field), value) << field;
     EXPECT_TRUE(IsDigitField("037"));
@@ -30,13 +40,13 @@ TEST(Bcd, DecodesAndEncodesClockBytes) {
 }
 
 TEST(Bcd, YearRuleAndItsInverse) {
-    const std::pair<int, int> cases[] = {{5, 2005}, {100, 2100}, {101, 863}, {120, 882}, {619, 1381}, {0, 2000}};
+    const std::pair<int, int> cases[] = {{5, 2005},  {100, 2100}, {101, 863},
+                                         {120, 882}, {619, 1381}, {0, 2000}};
     for (const auto& [field, year] : cases) {
         EXPECT_EQ(YearFromLogger(field), year) << field;
         EXPECT_EQ(LoggerYearOf(year), field) << year;
     }
-    for (int year : {1999, 1950, 2101, 862, 1390, 1900})
-        EXPECT_EQ(LoggerYearOf(year), -1) << year;
+    for (int year : {1999, 1950, 2101, 862, 1390, 1900}) EXPECT_EQ(LoggerYearOf(year), -1) << year;
     for (int year = 1370; year <= 1389; ++year)  // every Persian year a logger can hold
         EXPECT_EQ(YearFromLogger(DecodeBcd(EncodeBcd(LoggerYearOf(year)))), year);
 }

@@ -11,14 +11,16 @@ namespace {
 using test::RawImageBuilder;
 
 test::ProgramRun RunCli(const test::TestFolder& folder, const std::string& arguments) {
-    return test::RunProgram("cd " + test::ShellQuote(folder.path().string()) +
-                            " && KOVU3_SYSTEM_ROOT=" + test::ShellQuote((folder / "sys").string()) +
-                            " KOVU3_PROGRAM_FOLDER=" + test::ShellQuote((folder / "prog").string()) +
-                            " LC_ALL=C " + test::ShellQuote((test::BinaryFolder() / "kovu3-cli").string()) +
-                            " " + arguments);
+    return test::RunProgram(
+        "cd " + test::ShellQuote(folder.path().string()) +
+        " && KOVU3_SYSTEM_ROOT=" + test::ShellQuote((folder / "sys").string()) +
+        " KOVU3_PROGRAM_FOLDER=" + test::ShellQuote((folder / "prog").string()) + " LC_ALL=C " +
+        test::ShellQuote((test::BinaryFolder() / "kovu3-cli").string()) + " " + arguments);
 }
 
-bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+bool Has(const std::string& text, const std::string& piece) {
+    return text.find(piece) != std::string::npos;
+}
 
 TEST(DecodeCommand, JsonLinesWithTheRecordFields) {
     test::TestFolder folder;
@@ -27,16 +29,17 @@ TEST(DecodeCommand, JsonLinesWithTheRecordFields) {
     test::ProgramRun run = RunCli(folder, "decode --json 'raw files/12345678001.05M'");
     EXPECT_EQ(run.status, 0) << run.output;
     for (const char* piece :
-         {"{\"file\":\"raw files/12345678001.05M\",\"VersionMarker\":\"VER4\"", "\"ParameterCount\":163",
-          "\"FirstRecordDate\":\"01/10/2005\"", "\"FirstRecordMinute\":620", "\"DayCount\":5",
-          "\"LastRecordDate\":\"03/10/2005\"", "\"LastRecordMinute\":90", "\"WaterYear\":2006",
-          "\"LastWaterYear\":2006", "\"DataStart\":517", "\"DataEnd\":1981", "\"errorText\":\"\"",
-          "\"importantProblems\":[]", "\"programmerProblems\":[]", "\"TextSetup8Red\":true",
-          "\"BatteryChanged\":\"Hayır\""})
+         {"{\"file\":\"raw files/12345678001.05M\",\"VersionMarker\":\"VER4\"",
+          "\"ParameterCount\":163", "\"FirstRecordDate\":\"01/10/2005\"",
+          "\"FirstRecordMinute\":620", "\"DayCount\":5", "\"LastRecordDate\":\"03/10/2005\"",
+          "\"LastRecordMinute\":90", "\"WaterYear\":2006", "\"LastWaterYear\":2006",
+          "\"DataStart\":517", "\"DataEnd\":1981", "\"errorText\":\"\"", "\"importantProblems\":[]",
+          "\"programmerProblems\":[]", "\"TextSetup8Red\":true", "\"BatteryChanged\":\"Hayır\""})
         EXPECT_TRUE(Has(run.output, piece)) << piece << "\n" << run.output;
     EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1);
 
-    test::ProgramRun english = RunCli(folder, "decode --json --language ENGLISH --policy 1 'raw files/12345678001.05M'");
+    test::ProgramRun english =
+        RunCli(folder, "decode --json --language ENGLISH --policy 1 'raw files/12345678001.05M'");
     EXPECT_TRUE(Has(english.output, "\"BatteryChanged\":\"No\"")) << english.output;
     EXPECT_TRUE(Has(english.output, "\"ExtremesPolicy\":0")) << english.output;
 }
@@ -62,7 +65,8 @@ TEST(DecodeCommand, DamagedFilesEachGiveAProblem) {
     test::ProgramRun run = RunCli(folder, "decode --json" + names + " d/missing.05M");
     EXPECT_EQ(run.status, 1);
     std::vector<std::string> lines;
-    for (size_t start = 0, end; (end = run.output.find('\n', start)) != std::string::npos; start = end + 1)
+    for (size_t start = 0, end; (end = run.output.find('\n', start)) != std::string::npos;
+         start = end + 1)
         lines.push_back(run.output.substr(start, end - start));
     ASSERT_EQ(lines.size(), 9u) << run.output;
     for (const std::string& line : lines) EXPECT_FALSE(Has(line, "\"problemDetails\":[]")) << line;
@@ -84,8 +88,8 @@ TEST(DecodeCommand, DamagedFilesEachGiveAProblem) {
 
 TEST(DecodeCommand, WrongWords) {
     test::TestFolder folder;
-    for (const char* arguments : {"decode", "decode --json", "decode --policy 4 x", "decode --bogus x",
-                                  "decode --language KLINGON x"}) {
+    for (const char* arguments : {"decode", "decode --json", "decode --policy 4 x",
+                                  "decode --bogus x", "decode --language KLINGON x"}) {
         test::ProgramRun run = RunCli(folder, arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_TRUE(Has(run.output, "usage")) << arguments;

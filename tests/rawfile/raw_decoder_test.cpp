@@ -85,8 +85,8 @@ TEST(RawDecoder, FirstRecordOnTheGrid) {
         {23, 50, 2, 5, nullptr, "01/10/2005", 1440},  // exactly 24:00 stays on the setup date
         {10, 7, 2, 5, "12345678001.05M,-1\r\n", "01/10/2005", 610},
         {10, 7, 2, 5, "\"12345678001.05M\",2\r\nother.05M,5\r\n", "01/10/2005", 640},
-        {10, 7, 2, 5, "12345678001.05m,2\r\n", "01/10/2005", 620},  // case counts
-        {0, 0, 1, 10, "12345678001.05M,-1\r\n", "01/10/2005", 0},   // 00:00 stays on its day
+        {10, 7, 2, 5, "12345678001.05m,2\r\n", "01/10/2005", 620},    // case counts
+        {0, 0, 1, 10, "12345678001.05M,-1\r\n", "01/10/2005", 0},     // 00:00 stays on its day
         {0, 0, 1, 10, "12345678001.05M,-2\r\n", "30/09/2005", 1430},  // back a day
         {10, 7, 2, 5, "12345678001.05M,300\r\n", "03/10/2005", 740},  // forward two days
         {10, 7, 1, 1, nullptr, "01/10/2005", 608},
@@ -111,7 +111,8 @@ TEST(RawDecoder, FirstRecordOnTheGrid) {
 
 TEST(RawDecoder, MidnightStartAtOneMinutePerSample) {
     test::TestFolder folder;
-    RawFileResult r = Decode(folder, RawImageBuilder(163).Setup(5, 10, 1, 23, 59).Sampling(1, 1).Bytes());
+    RawFileResult r =
+        Decode(folder, RawImageBuilder(163).Setup(5, 10, 1, 23, 59).Sampling(1, 1).Bytes());
     EXPECT_EQ(r.timeBase.FirstRecordMinute, 1440);
     EXPECT_EQ(r.timeBase.MidnightStart, 1);
 }
@@ -123,8 +124,8 @@ TEST(RawDecoder, LastRecordFromTheDataLength) {
         const char* lastDate;
         int lastMinute;
     } const cases[] = {
-        {5, 0, "01/10/2005", 660},      // ends on the first day, no day record
-        {83, 1, "02/10/2005", 0},       // ends right after the first day record
+        {5, 0, "01/10/2005", 660},  // ends on the first day, no day record
+        {83, 1, "02/10/2005", 0},   // ends right after the first day record
         {84, 1, "02/10/2005", 10},
         {83 + 144, 2, "03/10/2005", 0},
     };
@@ -153,7 +154,11 @@ TEST(RawDecoder, RecordKindsTakeTheFirstRecordFromTheHeader) {
     for (const auto& c : cases) {
         test::TestFolder folder;
         RawFileResult r = Decode(folder,
-                                 RawImageBuilder(163).BlockCount(c.blockCount).HeaderFirst(9, 30, 5, 10, 5).Walk(630, 10, 3).Bytes(),
+                                 RawImageBuilder(163)
+                                     .BlockCount(c.blockCount)
+                                     .HeaderFirst(9, 30, 5, 10, 5)
+                                     .Walk(630, 10, 3)
+                                     .Bytes(),
                                  c.name);
         SCOPED_TRACE(c.name);
         EXPECT_EQ(r.errorText, "");
@@ -174,11 +179,16 @@ TEST(RawDecoder, UnknownFirstRecordStopsWithTheCriticalMessage) {
         const char* name;
         const char* kind;
     } const cases[] = {
-        {"ring header day 0", RawImageBuilder(163).HeaderFirst(9, 30, 0, 10, 5), "12345678001.05R", "Ring"},
-        {"block header month 0", RawImageBuilder(163).BlockCount(1).HeaderFirst(9, 30, 5, 0, 5), kName, "Blok"},
-        {"ring header month 13", RawImageBuilder(163).HeaderFirst(9, 30, 5, 13, 5), "12345678001.05R", "Ring"},
-        {"ring header 31 November", RawImageBuilder(163).HeaderFirst(9, 30, 31, 11, 5), "12345678001.05R", "Ring"},
-        {"ring header off the grid", RawImageBuilder(163).HeaderFirst(9, 33, 5, 10, 5), "12345678001.05R", "Ring"},
+        {"ring header day 0", RawImageBuilder(163).HeaderFirst(9, 30, 0, 10, 5), "12345678001.05R",
+         "Ring"},
+        {"block header month 0", RawImageBuilder(163).BlockCount(1).HeaderFirst(9, 30, 5, 0, 5),
+         kName, "Blok"},
+        {"ring header month 13", RawImageBuilder(163).HeaderFirst(9, 30, 5, 13, 5),
+         "12345678001.05R", "Ring"},
+        {"ring header 31 November", RawImageBuilder(163).HeaderFirst(9, 30, 31, 11, 5),
+         "12345678001.05R", "Ring"},
+        {"ring header off the grid", RawImageBuilder(163).HeaderFirst(9, 33, 5, 10, 5),
+         "12345678001.05R", "Ring"},
         {"normal setup month 13", RawImageBuilder(163).Setup(5, 13, 1, 10, 7), kName, "Normal"},
         {"normal setup day 0", RawImageBuilder(163).Setup(5, 10, 0, 10, 7), kName, "Normal"},
     };
@@ -187,14 +197,16 @@ TEST(RawDecoder, UnknownFirstRecordStopsWithTheCriticalMessage) {
         RawFileResult r = Decode(folder, RawImageBuilder(c.image).Walk(600, 10, 3).Bytes(), c.name);
         SCOPED_TRACE(c.why);
         EXPECT_EQ(r.errorText, problem::kFirstRecordUnknown);
-        EXPECT_EQ(r.criticalMessage, std::string("Kayıt Tipi:") + c.kind +
-                                         "  ve İlk verinin zaman ve tarihi belirsiz.. İŞLEM YAPILAMAYACAK...");
+        EXPECT_EQ(r.criticalMessage,
+                  std::string("Kayıt Tipi:") + c.kind +
+                      "  ve İlk verinin zaman ve tarihi belirsiz.. İŞLEM YAPILAMAYACAK...");
         EXPECT_EQ(r.timeBase.FirstRecordDate, "");
         EXPECT_FALSE(r.problemDetails.empty());
     }
     // A normal file does not use the header's date.
     test::TestFolder folder;
-    RawFileResult r = Decode(folder, RawImageBuilder(163).HeaderFirst(99, 99, 0, 0, 0).Walk(620, 10, 3).Bytes());
+    RawFileResult r =
+        Decode(folder, RawImageBuilder(163).HeaderFirst(99, 99, 0, 0, 0).Walk(620, 10, 3).Bytes());
     EXPECT_EQ(r.errorText, "");
     EXPECT_EQ(r.setup.HeaderFirstDate, "");
 }
@@ -202,7 +214,8 @@ TEST(RawDecoder, UnknownFirstRecordStopsWithTheCriticalMessage) {
 TEST(RawDecoder, RecordIntervalMustDivideTheDay) {
     for (auto [samples, between] : {std::pair{0, 5}, {2, 0}, {7, 1}, {10, 200}}) {
         test::TestFolder folder;
-        RawFileResult r = Decode(folder, RawImageBuilder(163).Sampling(samples, between).Walk(620, 10, 3).Bytes());
+        RawFileResult r = Decode(
+            folder, RawImageBuilder(163).Sampling(samples, between).Walk(620, 10, 3).Bytes());
         EXPECT_EQ(r.errorText, problem::kRecordInterval) << samples << "x" << between;
         EXPECT_TRUE(Lists(r.ListOnemliHatalar, problem::kRecordInterval));
         EXPECT_EQ(r.timeBase.FirstRecordDate, "");
@@ -217,9 +230,9 @@ TEST(RawDecoder, LayoutsAndLoggerTypes) {
         const char* battery;
         const char* loggerType;
     } const cases[] = {
-        {163, -1, 1, "Hayır", "Optik Kodlu"}, {166, 20, 1, "Hayır", "Basınç Sensörlü"},
-        {166, 25, 1, "Hayır", "Akifer"},      {166, 99, 1, "Hayır", "Optik Kodlu"},
-        {161, -1, 2, "Evet", "Optik Kodlu"},  {164, 10, 2, "Evet", "Optik Kodlu"},
+        {163, -1, 1, "Hayır", "Optik Kodlu"},    {166, 20, 1, "Hayır", "Basınç Sensörlü"},
+        {166, 25, 1, "Hayır", "Akifer"},         {166, 99, 1, "Hayır", "Optik Kodlu"},
+        {161, -1, 2, "Evet", "Optik Kodlu"},     {164, 10, 2, "Evet", "Optik Kodlu"},
         {164, 20, 2, "Evet", "Basınç Sensörlü"},
     };
     for (const auto& c : cases) {
@@ -227,7 +240,8 @@ TEST(RawDecoder, LayoutsAndLoggerTypes) {
         RawImageBuilder image(c.count);
         if (c.type >= 0) image.LoggerType(c.type);
         if (c.family == 2) image.Pointer((83 * 6 + 24 + 17 * 6) / 3);
-        RawFileResult r = Decode(folder, image.Walk(620, 10, 100).Raw(std::string(90, '7')).Bytes());
+        RawFileResult r =
+            Decode(folder, image.Walk(620, 10, 100).Raw(std::string(90, '7')).Bytes());
         SCOPED_TRACE(c.count);
         EXPECT_EQ(r.errorText, "");
         EXPECT_EQ(r.setup.FormatFamily, c.family);
@@ -252,12 +266,18 @@ TEST(RawDecoder, StoppedLoggerPointer) {
 
     // Only bits 1 to 3 of the page and bits 0 to 6 of the middle byte count: 017 is page 0,
     // 129 is middle 1.
-    std::string wild = RawImageBuilder(161).Parameter(97, "010").Parameter(98, "129").Parameter(99, "017").Raw(std::string(900, '0')).Bytes();
+    std::string wild = RawImageBuilder(161)
+                           .Parameter(97, "010")
+                           .Parameter(98, "129")
+                           .Parameter(99, "017")
+                           .Raw(std::string(900, '0'))
+                           .Bytes();
     RawFileResult masked = Decode(folder, wild);
     EXPECT_EQ(masked.setup.DataEnd, masked.setup.DataStart + 3 * (1 * 256 + 10));
     EXPECT_TRUE(masked.ListOnemliHatalar == std::vector<std::string>{problem::kStoppedLogger});
 
-    RawFileResult beyond = Decode(folder, RawImageBuilder(161).Pointer(100000).Walk(620, 10, 5).Bytes());
+    RawFileResult beyond =
+        Decode(folder, RawImageBuilder(161).Pointer(100000).Walk(620, 10, 5).Bytes());
     EXPECT_EQ(beyond.setup.DataEnd, beyond.fileLength);
     EXPECT_TRUE(Lists(beyond.ListOnemliHatalar, problem::kPointerBeyondEnd));
     EXPECT_EQ(beyond.errorText, "");
@@ -276,17 +296,20 @@ TEST(RawDecoder, TimeStampListsFromEntryFiveDown) {
                                          .Bytes());
     EXPECT_EQ(r.ListRing(), (std::vector<std::string>{"2006/02/28 23:59", "2005/10/01 10:07"}));
     EXPECT_EQ(r.ListSonTarih(), (std::vector<std::string>{"0863/12/09 00:00", "2005/10/03 01:30"}));
-    RawFileResult stopped = Decode(folder, RawImageBuilder(161).LastRecordStamp(1, 3, 10, 5, 1, 30).Bytes());
+    RawFileResult stopped =
+        Decode(folder, RawImageBuilder(161).LastRecordStamp(1, 3, 10, 5, 1, 30).Bytes());
     EXPECT_TRUE(stopped.ListRing().empty());
     EXPECT_EQ(stopped.ListSonTarih(), (std::vector<std::string>{"2005/10/03 01:30"}));
 }
 
 TEST(RawDecoder, VersionMarkers) {
     test::TestFolder folder;
-    RawFileResult corrected = Decode(folder, RawImageBuilder(163).Version("ver4").Walk(620, 10, 3).Bytes());
+    RawFileResult corrected =
+        Decode(folder, RawImageBuilder(163).Version("ver4").Walk(620, 10, 3).Bytes());
     EXPECT_EQ(corrected.errorText, "");
     EXPECT_TRUE(corrected.panel.showCorrectedNote);
-    RawFileResult mixed = Decode(folder, RawImageBuilder(163).Version("Ver4").Walk(620, 10, 3).Bytes());
+    RawFileResult mixed =
+        Decode(folder, RawImageBuilder(163).Version("Ver4").Walk(620, 10, 3).Bytes());
     EXPECT_EQ(mixed.errorText, "");
     EXPECT_FALSE(mixed.panel.showCorrectedNote);
     for (const char* marker : {"VER3", "ABCD", "VER "}) {
@@ -297,8 +320,10 @@ TEST(RawDecoder, VersionMarkers) {
         EXPECT_EQ(r.panel.versionMessage,
                   "VER4'DEN FARKLI VERSİYONLU DATA DOSYALARINI BU PROGRAMLA OKUTAMAZSINIZ..");
     }
-    RawFileResult english = Decode(folder, RawImageBuilder(163).Version("VER5").Bytes(), kName, "ENGLISH");
-    EXPECT_EQ(english.panel.versionMessage, "This file has different format from version-4. It can not be used.");
+    RawFileResult english =
+        Decode(folder, RawImageBuilder(163).Version("VER5").Bytes(), kName, "ENGLISH");
+    EXPECT_EQ(english.panel.versionMessage,
+              "This file has different format from version-4. It can not be used.");
 }
 
 TEST(RawDecoder, ParameterCountNotKnown) {
@@ -316,16 +341,20 @@ TEST(RawDecoder, ParameterCountNotKnown) {
 
 TEST(RawDecoder, StationIdentifierMustBeInTheName) {
     test::TestFolder folder;
-    RawFileResult r = Decode(folder, RawImageBuilder(163).Walk(620, 10, 3).Bytes(), "99945678001.05M");
+    RawFileResult r =
+        Decode(folder, RawImageBuilder(163).Walk(620, 10, 3).Bytes(), "99945678001.05M");
     EXPECT_EQ(r.errorText, problem::kFileName);
     EXPECT_EQ(r.ListOnemliHatalar, std::vector<std::string>{problem::kFileName});
     EXPECT_EQ(r.timeBase.FirstRecordMinute, 620);  // decoding went on
     // A later condition replaces the errorText of an earlier one.
     RawFileResult both = Decode(folder, RawImageBuilder(163).Bytes(), "setup.05M");
     EXPECT_EQ(both.errorText, problem::kFileName);
-    EXPECT_EQ(both.ListOnemliHatalar, (std::vector<std::string>{problem::kOnlySetup, problem::kFileName}));
+    EXPECT_EQ(both.ListOnemliHatalar,
+              (std::vector<std::string>{problem::kOnlySetup, problem::kFileName}));
     // The identifier may stand anywhere in the name.
-    EXPECT_EQ(Decode(folder, RawImageBuilder(163).Walk(620, 10, 3).Bytes(), "x12345678.dat").errorText, "");
+    EXPECT_EQ(
+        Decode(folder, RawImageBuilder(163).Walk(620, 10, 3).Bytes(), "x12345678.dat").errorText,
+        "");
 }
 
 TEST(RawDecoder, CorrectionsFromTheAdditionalInformation) {
@@ -343,7 +372,8 @@ TEST(RawDecoder, CorrectionsFromTheAdditionalInformation) {
         {"Tarih0=01/10/2005", "01/10/2005", 607, "01/10/2005", 620, 2, 2, false, false, false},
         {"Tarih0=02.10.2005 08:00", "02/10/2005", 480, "02/10/2005", 490, 1, 2, true, false, false},
         {"Tarih0=1/10/2005", "01/10/2005", 607, "01/10/2005", 620, 2, 2, false, false, false},
-        {"Tarih0=01/10/2005 10:07", "01/10/2005", 607, "01/10/2005", 620, 2, 2, false, false, false},
+        {"Tarih0=01/10/2005 10:07", "01/10/2005", 607, "01/10/2005", 620, 2, 2, false, false,
+         false},
         {"Tarih1=01/10/2005", "01/10/2005", 607, "01/10/2005", 620, 2, 2, false, false, false},
         {"Tarih1=02/10/2005 06:00", "01/10/2005", 607, "02/10/2005", 360, 1, 2, false, true, false},
         {"Tarih1=02/10/2005", "01/10/2005", 607, "02/10/2005", 0, 1, 2, false, true, false},
@@ -374,10 +404,12 @@ TEST(RawDecoder, CorrectionsFromTheAdditionalInformation) {
 
 TEST(RawDecoder, CorrectionsThatAreNoDateAreListedAndIgnored) {
     for (const char* key : {"Tarih0", "Tarih1"}) {
-        for (const char* value : {"yesterday", "21790001800107100107200107", "31/02/2005",
-                                  "05/10/05", "05/10/2005 25:00", "05/10/2005 14:3", "05/10/2005 x"}) {
+        for (const char* value :
+             {"yesterday", "21790001800107100107200107", "31/02/2005", "05/10/05",
+              "05/10/2005 25:00", "05/10/2005 14:3", "05/10/2005 x"}) {
             test::TestFolder folder;
-            folder.Write("12345678_01.05M.xxx", std::string("[Ek_Bilgiler]\r\n") + key + "=" + value + "\r\n");
+            folder.Write("12345678_01.05M.xxx",
+                         std::string("[Ek_Bilgiler]\r\n") + key + "=" + value + "\r\n");
             RawFileResult r = Decode(folder, RawImageBuilder(163).Walk(620, 10, 236).Bytes());
             SCOPED_TRACE(std::string(key) + "=" + value);
             EXPECT_EQ(r.errorText, "");
@@ -414,7 +446,9 @@ TEST(RawDecoder, CorrectedFirstRecordDrivesTheLastRecord) {
 TEST(RawDecoder, WaterYearsAcrossTheBoundary) {
     // From 29/09/2005 10:20 for three days: water years 2005 to 2006.
     test::TestFolder folder;
-    RawFileResult r = Decode(folder, RawImageBuilder(163).Setup(5, 9, 29, 10, 7).Walk(620, 10, 83 + 144 + 144 + 5).Bytes());
+    RawFileResult r = Decode(
+        folder,
+        RawImageBuilder(163).Setup(5, 9, 29, 10, 7).Walk(620, 10, 83 + 144 + 144 + 5).Bytes());
     EXPECT_EQ(r.timeBase.WaterYear, 2005);
     EXPECT_EQ(r.timeBase.LastWaterYear, 2006);
     EXPECT_EQ(r.timeBase.WaterYearStart, "01/10/2004");
@@ -425,7 +459,8 @@ TEST(RawDecoder, WaterYearsAcrossTheBoundary) {
 
 TEST(RawDecoder, PersianCalendar) {
     test::TestFolder folder;
-    RawFileResult r = Decode(folder, RawImageBuilder(163).Walk(620, 10, 83 + 144 + 9).Bytes(), kName, "FARSCA");
+    RawFileResult r =
+        Decode(folder, RawImageBuilder(163).Walk(620, 10, 83 + 144 + 9).Bytes(), kName, "FARSCA");
     EXPECT_EQ(r.errorText, "");
     EXPECT_EQ(r.setup.SetupDate, "09/07/1384");  // 1 October 2005
     EXPECT_EQ(r.setup.SetupYear, 1384);
@@ -437,7 +472,9 @@ TEST(RawDecoder, PersianCalendar) {
     EXPECT_EQ(r.setup.BatteryChanged, "No");
     EXPECT_EQ(r.setup.LoggerType, "Optical Encoder");
     // A year the logger kept in the Persian calendar is shown as it is.
-    RawFileResult persian = Decode(folder, RawImageBuilder(163).Setup(619, 7, 9, 10, 7).Walk(620, 10, 3).Bytes(), kName, "FARSCA");
+    RawFileResult persian =
+        Decode(folder, RawImageBuilder(163).Setup(619, 7, 9, 10, 7).Walk(620, 10, 3).Bytes(), kName,
+               "FARSCA");
     EXPECT_EQ(persian.setup.SetupDate, "09/07/1381");
     EXPECT_EQ(persian.timeBase.WaterYear, 1382);
 }
@@ -445,19 +482,25 @@ TEST(RawDecoder, PersianCalendar) {
 TEST(RawDecoder, NonDigitFieldsAreReadByLeadingDigitsAndNamed) {
     test::TestFolder folder;
     // Parameter 18 (samples per record) starts at byte 28 + 3 * 17 = 79.
-    RawFileResult r = Decode(folder, RawImageBuilder(163).Parameter(18, "2x ").Parameter(19, "5  ").Walk(620, 10, 3).Bytes());
+    RawFileResult r = Decode(
+        folder,
+        RawImageBuilder(163).Parameter(18, "2x ").Parameter(19, "5  ").Walk(620, 10, 3).Bytes());
     EXPECT_EQ(r.setup.SampleCount, 2);
     EXPECT_EQ(r.setup.SampleInterval, 5);
     EXPECT_EQ(r.errorText, "");
-    EXPECT_EQ(r.ListOnemliHatalar, std::vector<std::string>{std::string(problem::kNonDigit) + "79"});
+    EXPECT_EQ(r.ListOnemliHatalar,
+              std::vector<std::string>{std::string(problem::kNonDigit) + "79"});
     ASSERT_EQ(r.problemDetails.size(), 1u);
     EXPECT_NE(r.problemDetails[0].find(kName), std::string::npos);
     // Not-interpreted parameters and the region code are not read as numbers.
-    RawFileResult quiet = Decode(folder, RawImageBuilder(163).Parameter(1, "abc").Parameter(12, "A-7").Walk(620, 10, 3).Bytes());
+    RawFileResult quiet = Decode(
+        folder,
+        RawImageBuilder(163).Parameter(1, "abc").Parameter(12, "A-7").Walk(620, 10, 3).Bytes());
     EXPECT_TRUE(quiet.ListOnemliHatalar.empty());
     EXPECT_EQ(quiet.setup.RegionCode, "A-7");
     // A header field: the hour at byte 13.
-    RawFileResult header = Decode(folder, RawImageBuilder(163).Raw("").Bytes().replace(13, 3, "1?0"));
+    RawFileResult header =
+        Decode(folder, RawImageBuilder(163).Raw("").Bytes().replace(13, 3, "1?0"));
     EXPECT_TRUE(Lists(header.ListOnemliHatalar, std::string(problem::kNonDigit) + "13"));
 }
 
@@ -513,11 +556,13 @@ TEST(RawDecoder, HostileBytesNeverCrash) {
 
 TEST(RawDecoder, DecodeLevelUsesTheFileUnit) {
     test::TestFolder folder;
-    RawFileResult r = Decode(folder, RawImageBuilder(163).Unit("003").Level(617).Walk(620, 10, 3).Bytes());
+    RawFileResult r =
+        Decode(folder, RawImageBuilder(163).Unit("003").Level(617).Walk(620, 10, 3).Bytes());
     EXPECT_EQ(r.setup.UnitText, "2mm");
     EXPECT_DOUBLE_EQ(r.setup.SetupLevel, 123.4);
     EXPECT_EQ(DecodeLevel("002105", r.setup), "000123");
-    RawFileResult unknown = Decode(folder, RawImageBuilder(163).Unit("004").Walk(620, 10, 3).Bytes());
+    RawFileResult unknown =
+        Decode(folder, RawImageBuilder(163).Unit("004").Walk(620, 10, 3).Bytes());
     EXPECT_EQ(unknown.setup.UnitText, "");
     EXPECT_EQ(unknown.setup.UnitFactor, 0);
     EXPECT_EQ(DecodeLevel("002105", unknown.setup), "000000");

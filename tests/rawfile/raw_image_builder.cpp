@@ -24,7 +24,9 @@ std::string Three(int value) {
     return text;
 }
 
-std::string Bcd(int value) { return Three(value / 10 * 16 + value % 10); }
+std::string Bcd(int value) {
+    return Three(value / 10 * 16 + value % 10);
+}
 
 RawImageBuilder::RawImageBuilder(int parameterCount)
     : header_("VER4000" + Three(parameterCount) + "001" + std::string(15, '0')),
@@ -64,7 +66,8 @@ RawImageBuilder& RawImageBuilder::Unit(std::string_view code) {
 
 RawImageBuilder& RawImageBuilder::HeaderFirst(int hour, int minute, int day, int month,
                                               int yearField) {
-    header_.replace(13, 15, Three(hour) + Three(minute) + Three(day) + Three(month) + Three(yearField));
+    header_.replace(13, 15,
+                    Three(hour) + Three(minute) + Three(day) + Three(month) + Three(yearField));
     return *this;
 }
 

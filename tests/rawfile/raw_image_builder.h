@@ -12,7 +12,7 @@
 namespace kovu3::test {
 
 class RawImageBuilder final {
-public:
+  public:
     // A "VER4" file of `parameterCount` parameters, unit 1 cm, station 123-45678, setup on
     // 01/10/2005 at 10:07 with 2 samples of 5 minutes, setup level 500, no data.
     explicit RawImageBuilder(int parameterCount = 163);
@@ -49,7 +49,7 @@ public:
     std::string Bytes() const;
     size_t DataStart() const { return 28 + 3 * block_.size(); }
 
-private:
+  private:
     std::string header_;
     std::vector<std::string> block_;
     std::string data_;

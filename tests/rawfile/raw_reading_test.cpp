@@ -105,11 +105,10 @@ TEST(RawReadingWalker, StopsAtAPieceOfARecord) {
         size_t extremes;
         bool endedInside;
     } const cases[] = {
-        {0, 90, 2, false},
-        {3, 89, 2, true},                    // half a reading
-        {7 * 6, 83, 2, false},               // right after the day record
-        {7 * 6 + 10, 83, 0, true},           // inside the day record
-        {7 * 6 + 24, 83, 0, false},          // right after the 24:00 reading
+        {0, 90, 2, false},          {3, 89, 2, true},  // half a reading
+        {7 * 6, 83, 2, false},                         // right after the day record
+        {7 * 6 + 10, 83, 0, true},                     // inside the day record
+        {7 * 6 + 24, 83, 0, false},                    // right after the 24:00 reading
     };
     for (const auto& c : cases) {
         RawFileResult file = Decode(folder, whole.substr(0, whole.size() - c.cut));
@@ -125,19 +124,23 @@ TEST(RawReadingWalker, StopsAtAPieceOfARecord) {
 
 TEST(RawReadingWalker, StoppedLoggerEndsAtItsPointer) {
     test::TestFolder folder;
-    RawFileResult file = Decode(folder, RawImageBuilder(161).Walk(620, 10, 10).Pointer(5 * 2).Raw(std::string(300, '1')).Bytes());
+    RawFileResult file = Decode(
+        folder,
+        RawImageBuilder(161).Walk(620, 10, 10).Pointer(5 * 2).Raw(std::string(300, '1')).Bytes());
     EXPECT_EQ(WalkAll(file).size(), 5u);
 }
 
 TEST(RawReadingWalker, UnitsAndAnUnusableTimeBase) {
     test::TestFolder folder;
-    RawFileResult file = Decode(folder, RawImageBuilder(163).Unit("003").Walk(620, 10, 0).Reading(617).Bytes());
+    RawFileResult file =
+        Decode(folder, RawImageBuilder(163).Unit("003").Walk(620, 10, 0).Reading(617).Bytes());
     std::vector<RawReading> all = WalkAll(file);
     ASSERT_EQ(all.size(), 1u);
     EXPECT_EQ(all[0].value, 617);
     EXPECT_EQ(all[0].level, 123);
 
-    RawFileResult stopped = Decode(folder, RawImageBuilder(163).Sampling(0, 5).Walk(620, 10, 5).Bytes());
+    RawFileResult stopped =
+        Decode(folder, RawImageBuilder(163).Sampling(0, 5).Walk(620, 10, 5).Bytes());
     RawReadingWalker walker(stopped);
     RawReading reading;
     EXPECT_FALSE(walker.Next(reading));

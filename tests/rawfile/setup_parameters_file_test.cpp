@@ -35,7 +35,8 @@ struct SavedFile {
 
 TEST(SaveSetupParameters, WritesBcdDateLevelAndTheMarker) {
     SavedFile file(RawImageBuilder(163).Unit("003").Walk(620, 10, 236).Bytes());
-    SetupSaveOutcome outcome = SaveSetupParameters(kName, "123.4", "05/10/2005 14:30", file.decoded.setup, file.settings);
+    SetupSaveOutcome outcome =
+        SaveSetupParameters(kName, "123.4", "05/10/2005 14:30", file.decoded.setup, file.settings);
     ASSERT_EQ(outcome.message, "");
     const std::string now = file.Now();
     EXPECT_EQ(now.substr(0, 4), "ver4");
@@ -51,7 +52,8 @@ TEST(SaveSetupParameters, WritesBcdDateLevelAndTheMarker) {
     auto written = [](size_t at) {
         if (at < 4) return true;
         for (int parameter : {5, 6, 7, 9, 10, 16, 17})
-            if (at >= raw::ParameterOffset(parameter) && at < raw::ParameterOffset(parameter) + 3) return true;
+            if (at >= raw::ParameterOffset(parameter) && at < raw::ParameterOffset(parameter) + 3)
+                return true;
         return false;
     };
     for (size_t i = 0; i < now.size(); ++i) {
@@ -76,7 +78,8 @@ TEST(SaveSetupParameters, WritesBcdDateLevelAndTheMarker) {
     EXPECT_NE(journal.find(";12345678001.05M;0;VER4;ver4\r\n"), std::string::npos) << journal;
 
     // Saving the same values again changes nothing and adds no journal line.
-    SetupSaveOutcome same = SaveSetupParameters(kName, "123.4", "05/10/2005 14:30", again.setup, file.settings);
+    SetupSaveOutcome same =
+        SaveSetupParameters(kName, "123.4", "05/10/2005 14:30", again.setup, file.settings);
     EXPECT_EQ(same.message, "");
     EXPECT_EQ(same.edit.changedFields, 0);
     EXPECT_EQ(Cp1254ToUtf8(file.folder.Read("yedek/Duzeltmeler.txt")), journal);
@@ -87,7 +90,10 @@ TEST(SaveSetupParameters, WritesBcdDateLevelAndTheMarker) {
 
 TEST(SaveSetupParameters, StoppedLayoutAndPersianYears) {
     SavedFile stopped(RawImageBuilder(164).Walk(620, 10, 20).Bytes());
-    ASSERT_EQ(SaveSetupParameters(kName, "1000", "01/07/1381 09:05", stopped.decoded.setup, stopped.settings).message, "");
+    ASSERT_EQ(SaveSetupParameters(kName, "1000", "01/07/1381 09:05", stopped.decoded.setup,
+                                  stopped.settings)
+                  .message,
+              "");
     const std::string now = stopped.Now();
     EXPECT_EQ(FieldAt(now, 8), "985");  // BCD of 619: the year rule gives 762 + 619 = 1381
     EXPECT_EQ(FieldAt(now, 9), "007");
@@ -102,7 +108,9 @@ TEST(SaveSetupParameters, StoppedLayoutAndPersianYears) {
     for (int year : {1370, 1385, 1389}) {
         SavedFile persian(RawImageBuilder(163).Walk(620, 10, 5).Bytes(), "FARSCA");
         const std::string date = "01/07/" + std::to_string(year) + " 10:00";
-        ASSERT_EQ(SaveSetupParameters(kName, "500", date, persian.decoded.setup, persian.settings).message, "");
+        ASSERT_EQ(SaveSetupParameters(kName, "500", date, persian.decoded.setup, persian.settings)
+                      .message,
+                  "");
         EXPECT_EQ(ReadRawFile(kName, persian.settings).setup.SetupDate, date.substr(0, 10));
     }
 }
@@ -130,7 +138,8 @@ TEST(SaveSetupParameters, RefusesWhatTheFileCannotHold) {
     };
     for (const auto& c : cases) {
         SavedFile file(RawImageBuilder(163).Unit(c.unit).Walk(620, 10, 5).Bytes());
-        SetupSaveOutcome outcome = SaveSetupParameters(kName, c.level, c.when, file.decoded.setup, file.settings);
+        SetupSaveOutcome outcome =
+            SaveSetupParameters(kName, c.level, c.when, file.decoded.setup, file.settings);
         SCOPED_TRACE(std::string(c.level) + " " + c.when);
         EXPECT_NE(outcome.message.find(c.says), std::string::npos) << outcome.message;
         EXPECT_NE(outcome.message.find(kName), std::string::npos);
@@ -138,19 +147,23 @@ TEST(SaveSetupParameters, RefusesWhatTheFileCannotHold) {
         EXPECT_FALSE(std::filesystem::exists(file.folder / "yedek"));
     }
     SavedFile english(RawImageBuilder(163).Unit("004").Walk(620, 10, 5).Bytes(), "ENGLISH");
-    EXPECT_NE(SaveSetupParameters(kName, "1", "05/10/2005 14:30", english.decoded.setup, english.settings)
-                  .message.find("conversion factor 0"),
-              std::string::npos);
+    EXPECT_NE(
+        SaveSetupParameters(kName, "1", "05/10/2005 14:30", english.decoded.setup, english.settings)
+            .message.find("conversion factor 0"),
+        std::string::npos);
     // The file was replaced by one of another layout since it was shown.
     SavedFile replaced(RawImageBuilder(163).Walk(620, 10, 5).Bytes());
     replaced.folder.Write(kName, RawImageBuilder(161).Bytes());
-    EXPECT_FALSE(SaveSetupParameters(kName, "1", "05/10/2005 14:30", replaced.decoded.setup, replaced.settings).message.empty());
+    EXPECT_FALSE(SaveSetupParameters(kName, "1", "05/10/2005 14:30", replaced.decoded.setup,
+                                     replaced.settings)
+                     .message.empty());
 }
 
 TEST(RawFileEditor, RefusesEditsOutsideTheFile) {
     test::TestFolder folder;
     folder.Write(kName, "VER4000163");
-    RawFileEditOutcome outcome = ApplyRawFileEdits(folder.path(), kName, {{2, "xx"}, {9, "12"}}, "/");
+    RawFileEditOutcome outcome =
+        ApplyRawFileEdits(folder.path(), kName, {{2, "xx"}, {9, "12"}}, "/");
     EXPECT_NE(outcome.error.find("nothing was changed"), std::string::npos);
     EXPECT_EQ(folder.Read(kName), "VER4000163");
     EXPECT_FALSE(std::filesystem::exists(folder / "yedek"));
@@ -160,14 +173,16 @@ TEST(RawFileEditor, RefusesEditsOutsideTheFile) {
     EXPECT_EQ(folder.Read(kName), "ver4000199");
     EXPECT_EQ(outcome.journalLines.size(), 2u);
     EXPECT_EQ(outcome.journalLines[0].substr(2, 1), ".");  // the date uses the separator given
-    EXPECT_EQ(folder.Read("yedek/Duzeltmeler.txt").substr(0, 44), "Tarih Saat;Ham Dosya;Bayt (0'dan);Eski;Yeni\r");
+    EXPECT_EQ(folder.Read("yedek/Duzeltmeler.txt").substr(0, 44),
+              "Tarih Saat;Ham Dosya;Bayt (0'dan);Eski;Yeni\r");
 }
 
 TEST(PrintSetupParameters, LabelsAndValuesOfEveryListedFile) {
     test::TestFolder folder;
     ProgramSettings settings = test::SettingsFor(folder.path());
     folder.Write(kName, RawImageBuilder(163).Walk(620, 10, 236).Bytes());
-    folder.Write("12345678002.05R", RawImageBuilder(163).HeaderFirst(9, 30, 5, 10, 5).Walk(590, 10, 3).Bytes());
+    folder.Write("12345678002.05R",
+                 RawImageBuilder(163).HeaderFirst(9, 30, 5, 10, 5).Walk(590, 10, 3).Bytes());
     PrintOutcome outcome = PrintSetupParameters({kName, "12345678002.05R"}, settings);
     ASSERT_EQ(outcome.error, "");
     EXPECT_EQ(outcome.output, folder / "123-45678_setupPar.txt");
@@ -195,7 +210,8 @@ TEST(PrintSetupParameters, LabelsAndValuesOfEveryListedFile) {
     ASSERT_GE(text.size(), first.size());
     EXPECT_EQ(text.substr(0, first.size()), first);
     EXPECT_NE(text.find(" Ring Yapmış mı?.................:Evet\r\n"), std::string::npos);
-    EXPECT_NE(text.find(" İlk Kayıt Tarihi ve Zamanı.......:05/10/2005 09:50\r\n"), std::string::npos);
+    EXPECT_NE(text.find(" İlk Kayıt Tarihi ve Zamanı.......:05/10/2005 09:50\r\n"),
+              std::string::npos);
 
     ProgramSettings english = test::SettingsFor(folder.path(), "ENGLISH");
     PrintSetupParameters({kName}, english);
