@@ -151,6 +151,7 @@ TEST(VersionFile, FirstLineOrZeros) {
     EXPECT_EQ(ReadVersionText(folder.path()), "3.8.1");
     folder.Write("versionno.txt", "");
     EXPECT_EQ(ReadVersionText(folder.path()), "0.0.0");
+    EXPECT_EQ(ReadVersionText(test::BinaryFolder()), KOVU3_VERSION);  // the build's own file
 }
 
 }  // namespace

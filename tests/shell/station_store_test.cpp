@@ -205,3 +205,18 @@ TEST(StationImport, MissingMdbtoolsIsExplained) {
 
 }  // namespace
 }  // namespace kovu3
+
+namespace kovu3 {
+namespace {
+
+// The program folder of a build carries an empty template that start-up copies to Limdat.
+TEST(StationStore, TheBuildsTemplateIsAnEmptyStore) {
+    test::TestFolder folder;
+    std::filesystem::copy_file(test::BinaryFolder() / "Istasyon.db", folder / "Istasyon.db");
+    auto store = OpenStore(folder / "Istasyon.db");
+    ASSERT_TRUE(store);
+    EXPECT_TRUE(Contents(*store).empty());
+}
+
+}  // namespace
+}  // namespace kovu3
