@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <iostream>
@@ -86,8 +87,15 @@ int RunWindow(QApplication& app, const Options& options) {
     // The picture is taken once the window has been laid out (and has installed).
     QTimer::singleShot(100, &window, [&] {
         if (options.install) window.findChild<QPushButton*>("BitBtn1")->click();
-        QTimer::singleShot(100, &window, [&] {
-            bool saved = window.grab().save(QString::fromStdString(options.screenshot), "PNG");
+        QTimer::singleShot(300, &window, [&] {
+            // The screen where there is one (a message box shows too), else the window alone.
+            QRect area = window.frameGeometry();
+            if (window.FailureBox()) area = area.united(window.FailureBox()->frameGeometry());
+            QScreen* screen = window.screen();
+            QPixmap picture = screen ? screen->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                                     : QPixmap();
+            if (picture.isNull() || QGuiApplication::platformName() == "offscreen") picture = window.grab();
+            bool saved = picture.save(QString::fromStdString(options.screenshot), "PNG");
             if (!saved) std::cerr << "setup: cannot write " << options.screenshot << "\n";
             app.exit(saved ? 0 : 1);
         });

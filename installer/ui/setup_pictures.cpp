@@ -70,38 +70,47 @@ QPixmap SidePicture(QSize size) {
     return pixmap;
 }
 
-QPixmap PhoneIcon(int size) {
+namespace {
+
+// A square transparent picture drawn by `draw` with a smoothing painter.
+template <typename Draw>
+QPixmap Icon(int size, Draw draw) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(20, 70, 140));
-    const double s = size;
-    painter.drawRoundedRect(QRectF(s * 0.1, s * 0.1, s * 0.8, s * 0.25), s * 0.1, s * 0.1);  // handset
-    painter.drawRoundedRect(QRectF(s * 0.2, s * 0.45, s * 0.6, s * 0.45), s * 0.08, s * 0.08);
-    painter.setBrush(Qt::white);
-    for (int row = 0; row < 2; ++row) {
-        for (int col = 0; col < 3; ++col) {
-            painter.drawEllipse(QPointF(s * (0.33 + col * 0.17), s * (0.58 + row * 0.17)), s * 0.05, s * 0.05);
-        }
-    }
+    draw(painter, static_cast<double>(size));
     return pixmap;
 }
 
+}  // namespace
+
+QPixmap PhoneIcon(int size) {
+    return Icon(size, [](QPainter& painter, double s) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(20, 70, 140));
+        painter.drawRoundedRect(QRectF(s * 0.1, s * 0.1, s * 0.8, s * 0.25), s * 0.1, s * 0.1);  // handset
+        painter.drawRoundedRect(QRectF(s * 0.2, s * 0.45, s * 0.6, s * 0.45), s * 0.08, s * 0.08);
+        painter.setBrush(Qt::white);
+        for (int row = 0; row < 2; ++row) {
+            for (int col = 0; col < 3; ++col) {
+                painter.drawEllipse(QPointF(s * (0.33 + col * 0.17), s * (0.58 + row * 0.17)), s * 0.05,
+                                    s * 0.05);
+            }
+        }
+    });
+}
+
 QPixmap GlobeIcon(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF ball(1.5, 1.5, size - 3.0, size - 3.0);
-    painter.setBrush(QColor(90, 170, 220));
-    painter.setPen(QPen(QColor(20, 70, 140), 1.5));
-    painter.drawEllipse(ball);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(ball.adjusted(size * 0.3, 0, -size * 0.3, 0));  // meridian
-    painter.drawLine(QPointF(ball.left(), ball.center().y()), QPointF(ball.right(), ball.center().y()));
-    return pixmap;
+    return Icon(size, [](QPainter& painter, double s) {
+        const QRectF ball(1.5, 1.5, s - 3.0, s - 3.0);
+        painter.setBrush(QColor(90, 170, 220));
+        painter.setPen(QPen(QColor(20, 70, 140), 1.5));
+        painter.drawEllipse(ball);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(ball.adjusted(s * 0.3, 0, -s * 0.3, 0));  // meridian
+        painter.drawLine(QPointF(ball.left(), ball.center().y()), QPointF(ball.right(), ball.center().y()));
+    });
 }
 
 }  // namespace kovu3

@@ -1,16 +1,18 @@
 #pragma once
 // Small archives for the installer's tests, made with the archive writer and edited in place.
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
-#include <algorithm>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "installer/archive_format.h"
+#include "installer/install_procedure.h"
 #include "installer/zlb_archive.h"
 #include "mkdsk/archive_writer.h"
 #include "shell/text_codec.h"
@@ -66,6 +68,19 @@ inline std::string MessageOf(const std::function<void()>& action) {
         return error.what();
     }
     return "<no error>";
+}
+
+// A request for a fresh machine inside `folder`: system root "root" (created), desktop
+// `desktop`, the medium in "medium" with the given setup.txt (the archives are the test's).
+inline InstallRequest ScratchInstall(const TestFolder& folder, std::string_view setupText,
+                                     std::string_view desktop = "desktop") {
+    InstallRequest request;
+    request.medium = folder / "medium";
+    request.layout.root = folder / "root";
+    request.desktop = folder / desktop;
+    std::filesystem::create_directories(request.layout.root);
+    folder.Write("medium/setup.txt", setupText);
+    return request;
 }
 
 // Every file below `folder`, as paths relative to it, sorted.

@@ -51,11 +51,7 @@ struct Medium {
     InstallRequest request;
 
     Medium() {
-        request.medium = folder / "medium";
-        request.layout.root = folder / "root";
-        request.desktop = folder / "desktop";
-        fs::create_directories(request.layout.root);
-        folder.Write("medium/setup.txt", "kovu3\r\nKOVU3\r\nC:\\kovuprg\r\n");
+        request = test::ScratchInstall(folder, "kovu3\r\nKOVU3\r\nC:\\kovuprg\r\n");
         // 300 KB take 74 reports of the reader: the bar passes 100 and starts again.
         folder.Write("medium/prog.dsk", test::ArchiveBytes({test::Member("kovu3", test::NoiseBytes(300000, 5)),
                                                             test::Member("ilk.sil", "")}));

@@ -24,11 +24,7 @@ struct Machine {
     std::vector<InstallEvent> events;
 
     Machine() {
-        request.medium = folder / "medium";
-        request.layout.root = folder / "root";
-        request.desktop = folder / "Masaüstü";
-        fs::create_directories(request.layout.root);
-        folder.Write("medium/setup.txt", "kovu3\r\nKOVU3 İstasyon\r\nC:\\kovuprg\r\n");
+        request = test::ScratchInstall(folder, "kovu3\r\nKOVU3 İstasyon\r\nC:\\kovuprg\r\n", "Masaüstü");
         WriteProgram({Member("kovu3", "#!/bin/sh\n"), Member("ilk.sil", ""),
                       Member("versionno.txt", "3.8.0\r\n")});
         WriteData({Member("12345678.23M", "raw data"), Member("Istasyon.txt", "")});
