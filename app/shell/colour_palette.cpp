@@ -10,8 +10,19 @@ namespace {
 // System window background, light orange, light yellow, light cyan, light blue, lilac,
 // blue, orange, light orange, yellow, dark red, teal, black.
 constexpr WindowsColour kPaletteOrder[kPaletteColumns] = {
-    kSystemWindowBackground, 0xC0E0FF, 0xC0FFFF, 0xFFFFC0, 0xFFC0C0, 0xFF8080, 0xFF0000,
-    0x0080FF, 0x80C0FF, 0x80FFFF, 0x0000C0, 0x808000, 0x000000,
+    kSystemWindowBackground,
+    0xC0E0FF,
+    0xC0FFFF,
+    0xFFFFC0,
+    0xFFC0C0,
+    0xFF8080,
+    0xFF0000,
+    0x0080FF,
+    0x80C0FF,
+    0x80FFFF,
+    0x0000C0,
+    0x808000,
+    0x000000,
 };
 
 constexpr bool kReversedRow[kPaletteRows] = {false, true, true, false, false, true};
@@ -30,7 +41,8 @@ std::optional<WindowsColour> ParseColour(std::string_view text) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     long long value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     if (value < -2147483648LL || value > 4294967295LL) return std::nullopt;
     return static_cast<WindowsColour>(value);
 }

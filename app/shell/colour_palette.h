@@ -25,7 +25,9 @@ WindowsColour PaletteColour(int cell);
 
 // The colour field (0 background, 1 station 1, 2 scale, 3 station 2, 4 station 3,
 // 5 station 4) a palette cell gives its colour to.
-inline constexpr int ColourFieldOfCell(int cell) { return cell / kPaletteColumns; }
+inline constexpr int ColourFieldOfCell(int cell) {
+    return cell / kPaletteColumns;
+}
 
 // A stored colour: a whole decimal number, negative for system colours ("-2147483643").
 // Nullopt for an empty text, a text that is not a number or a number outside 32 bits.

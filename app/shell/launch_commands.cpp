@@ -8,7 +8,9 @@
 namespace kovu3 {
 namespace {
 
-bool Turkish(const ProgramSettings& settings) { return settings.Language() == "TURKCE"; }
+bool Turkish(const ProgramSettings& settings) {
+    return settings.Language() == "TURKCE";
+}
 
 LaunchCommand Failed(std::string error) {
     LaunchCommand command;
@@ -24,7 +26,8 @@ std::string ConfiguredValue(const ProgramSettings& settings, std::string_view se
 // A program file that exists and may be run, or the reason it cannot be.
 std::string ProgramProblem(const std::filesystem::path& program) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(program, ec)) return program.string() + ": no such program file";
+    if (!std::filesystem::is_regular_file(program, ec))
+        return program.string() + ": no such program file";
     auto permissions = std::filesystem::status(program, ec).permissions();
     using std::filesystem::perms;
     if ((permissions & (perms::owner_exec | perms::group_exec | perms::others_exec)) == perms::none)
@@ -57,15 +60,15 @@ std::filesystem::path LocalPath(std::string_view configured, const ProgramSettin
 
 LaunchCommand HelpCommand(const ProgramSettings& settings, std::string_view menuItem) {
     std::string_view section = Turkish(settings) ? "YARDIM DOSYALARI" : "HELP FILES";
-    std::string_view key = menuItem == "MnuHelp"           ? "KOVU3"
+    std::string_view key = menuItem == "MnuHelp"          ? "KOVU3"
                            : menuItem == "MnuHelpRamKart" ? "Flashcard"
-                           : Turkish(settings)             ? "iletisim"
-                                                           : "Communication";
+                           : Turkish(settings)            ? "iletisim"
+                                                          : "Communication";
     std::string value = ConfiguredValue(settings, section, key);
     if (value.empty()) {
         if (menuItem == "MnuHelp") return OpenWithDesktop(settings.ProgramFolder);
-        return Failed("No help file is set in " + settings.IniPath + " [" + std::string(section) + "] " +
-                      std::string(key));
+        return Failed("No help file is set in " + settings.IniPath + " [" + std::string(section) +
+                      "] " + std::string(key));
     }
     std::filesystem::path path = LocalPath(value, settings);
     std::error_code ec;
@@ -74,7 +77,8 @@ LaunchCommand HelpCommand(const ProgramSettings& settings, std::string_view menu
 }
 
 LaunchCommand CommunicationCommand(const ProgramSettings& settings) {
-    std::string_view section = Turkish(settings) ? "ILETISIM PROGRAMLARI" : "COMMUNICATION PROGRAMS";
+    std::string_view section =
+        Turkish(settings) ? "ILETISIM PROGRAMLARI" : "COMMUNICATION PROGRAMS";
     std::string value = ConfiguredValue(settings, section, "RS232");
     if (value.empty())
         return Failed("No communication program is set in " + settings.IniPath + " [" +
@@ -89,7 +93,8 @@ LaunchCommand CommunicationCommand(const ProgramSettings& settings) {
 
 LaunchCommand FlumoCommand(const ProgramSettings& settings) {
     if (settings.FlumoProg.empty())
-        return Failed("Flumo is not set in " + settings.IniPath + " [Programlar] FlumoDir, FlumoProg");
+        return Failed("Flumo is not set in " + settings.IniPath +
+                      " [Programlar] FlumoDir, FlumoProg");
     std::filesystem::path program = LocalPath(settings.FlumoDir + settings.FlumoProg, settings);
     if (std::string problem = ProgramProblem(program); !problem.empty()) return Failed(problem);
     LaunchCommand command;

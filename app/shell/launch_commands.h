@@ -14,10 +14,10 @@
 namespace kovu3 {
 
 struct LaunchCommand {
-    std::string program;                 // a path, or a name looked up on PATH
+    std::string program;  // a path, or a name looked up on PATH
     std::vector<std::string> arguments;
-    std::string workingFolder;           // empty: the current folder
-    std::string error;                   // what is wrong when there is nothing to start
+    std::string workingFolder;  // empty: the current folder
+    std::string error;          // what is wrong when there is nothing to start
 };
 
 // The desktop's program for a file, folder or web address (xdg-open).

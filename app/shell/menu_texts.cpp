@@ -60,7 +60,7 @@ struct WorkCommand {
 
 // The export to Flumo runs inside the selection window; the logo window stands as its target.
 constexpr WorkCommand kWorkCommands[] = {
-    {"MnuKontrol", "FormSec"}, {"MnuExcel1", "Form1"},   {"MnuExcel2", "Form1b"},
+    {"MnuKontrol", "FormSec"}, {"MnuExcel1", "Form1"},  {"MnuExcel2", "Form1b"},
     {"MnuGraf", "FormGraf"},   {"MnuFlumo", "FrmLogo"},
 };
 
@@ -72,7 +72,9 @@ struct LanguageEntry {
 constexpr LanguageEntry kLanguageEntries[] = {
     {"Mnutrk", "TURKCE"}, {"MnuIng", "ENGLISH"}, {"MnuFars", "FARSCA"}};
 
-bool SpeaksEnglish(std::string_view language) { return language == "ENGLISH" || language == "FARSCA"; }
+bool SpeaksEnglish(std::string_view language) {
+    return language == "ENGLISH" || language == "FARSCA";
+}
 
 // Byte length of the first `count` UTF-8 characters of `text`.
 size_t Utf8Prefix(std::string_view text, size_t count) {
@@ -86,7 +88,9 @@ size_t Utf8Prefix(std::string_view text, size_t count) {
 
 }  // namespace
 
-std::span<const MenuItemText> MainMenuItems() { return kItems; }
+std::span<const MenuItemText> MainMenuItems() {
+    return kItems;
+}
 
 const MenuItemText* FindMenuItem(std::string_view name) {
     auto it = std::ranges::find(kItems, name, &MenuItemText::name);
@@ -94,7 +98,7 @@ const MenuItemText* FindMenuItem(std::string_view name) {
 }
 
 std::string MenuCaption(const MenuItemText& item, std::string_view language) {
-    std::string caption(language == "TURKCE"       ? item.turkish
+    std::string caption(language == "TURKCE"      ? item.turkish
                         : SpeaksEnglish(language) ? item.english
                                                   : item.design);
     if (item.kind == TopLevel) caption += kTopLevelPadding;

@@ -14,7 +14,7 @@ namespace kovu3 {
 enum class MenuKind { TopLevel, Command, Separator };
 
 struct MenuItemText {
-    std::string_view name;     // the item's control name, e.g. "MnuKontrol"
+    std::string_view name;  // the item's control name, e.g. "MnuKontrol"
     MenuKind kind;
     std::string_view turkish;  // "&" marks the access key
     std::string_view english;  // items English hides keep their Turkish caption

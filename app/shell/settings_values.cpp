@@ -34,7 +34,8 @@ GeneralSettingsValues SettingsFromOptions(const std::array<std::string, 31>& opt
 
 void StoreSettings(const GeneralSettingsValues& values, std::array<std::string, 31>& options) {
     options[1] = values.drawExtremes ? "1" : "0";
-    for (size_t i = 0; i < values.colours.size(); ++i) options[i + 2] = ColourText(values.colours[i]);
+    for (size_t i = 0; i < values.colours.size(); ++i)
+        options[i + 2] = ColourText(values.colours[i]);
     options[8] = values.policyText;
     options[9].clear();
 }

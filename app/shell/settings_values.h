@@ -13,9 +13,9 @@
 namespace kovu3 {
 
 struct GeneralSettingsValues {
-    bool drawExtremes = true;                  // Options 1
-    std::array<WindowsColour, 6> colours{};    // Options 2 to 7
-    std::string policyText;                    // Options 8, as the number field shows it
+    bool drawExtremes = true;                // Options 1
+    std::array<WindowsColour, 6> colours{};  // Options 2 to 7
+    std::string policyText;                  // Options 8, as the number field shows it
 };
 
 GeneralSettingsValues SettingsFromOptions(const std::array<std::string, 31>& options);

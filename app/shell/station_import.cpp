@@ -110,7 +110,8 @@ ProgramOutput RunCapturing(const std::vector<std::string>& words,
     argv.push_back(nullptr);
     std::vector<char*> envp;
     for (char** entry = environ; *entry; ++entry) envp.push_back(*entry);
-    for (const std::string& entry : extraEnvironment) envp.push_back(const_cast<char*>(entry.c_str()));
+    for (const std::string& entry : extraEnvironment)
+        envp.push_back(const_cast<char*>(entry.c_str()));
     envp.push_back(nullptr);
     pid_t pid = 0;
     int spawnError = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
@@ -143,7 +144,8 @@ ProgramOutput RunCapturing(const std::vector<std::string>& words,
     for (const pollfd& fd : fds)
         if (fd.fd >= 0) close(fd.fd);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
@@ -169,8 +171,9 @@ StationTable ParseStationCsv(std::string_view csv) {
     for (size_t r = 1; r < rows.size(); ++r) {
         const std::vector<std::string>& fields = rows[r].fields;
         if (fields.size() != rows[0].fields.size()) {
-            table.error = "line " + std::to_string(rows[r].line) + ": " + std::to_string(fields.size()) +
-                          " fields where the header names " + std::to_string(rows[0].fields.size());
+            table.error = "line " + std::to_string(rows[r].line) + ": " +
+                          std::to_string(fields.size()) + " fields where the header names " +
+                          std::to_string(rows[0].fields.size());
             table.stations.clear();
             return table;
         }

@@ -9,16 +9,19 @@ namespace {
 
 // One prepared statement, finalised whatever happens.
 class Statement final {
-public:
-    Statement(sqlite3* db, const char* sql) { status_ = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); }
+  public:
+    Statement(sqlite3* db, const char* sql) {
+        status_ = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr);
+    }
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
     bool ok() const { return status_ == SQLITE_OK; }
     Statement& Bind(int index, std::string_view text) {
-        if (ok()) status_ = sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()),
-                                              SQLITE_TRANSIENT);
+        if (ok())
+            status_ = sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()),
+                                        SQLITE_TRANSIENT);
         return *this;
     }
     Statement& Bind(int index, std::int64_t value) {
@@ -35,7 +38,7 @@ public:
     }
     std::int64_t Integer(int column) const { return sqlite3_column_int64(stmt_, column); }
 
-private:
+  private:
     sqlite3_stmt* stmt_ = nullptr;
     int status_ = SQLITE_OK;
 };
@@ -49,7 +52,8 @@ StationStore::Opened StationStore::Open(const std::filesystem::path& path) {
     std::error_code ec;
     if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
     sqlite3* db = nullptr;
-    int status = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int status =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (status != SQLITE_OK) {
         std::string error = "Cannot open the station database " + path.string() + ": " +
                             (db ? sqlite3_errmsg(db) : sqlite3_errstr(status));
@@ -67,10 +71,13 @@ StationStore::Opened StationStore::Open(const std::filesystem::path& path) {
     return {std::move(store), {}};
 }
 
-StationStore::~StationStore() { sqlite3_close(db_); }
+StationStore::~StationStore() {
+    sqlite3_close(db_);
+}
 
 std::string StationStore::Problem(std::string_view what) const {
-    return "Station database " + path_.string() + ": " + std::string(what) + " (" + sqlite3_errmsg(db_) + ")";
+    return "Station database " + path_.string() + ": " + std::string(what) + " (" +
+           sqlite3_errmsg(db_) + ")";
 }
 
 StationList StationStore::List() const {
@@ -100,8 +107,8 @@ std::string StationStore::Change(std::int64_t id, std::string_view number, std::
     if (update.Bind(1, number).Bind(2, name).Bind(3, id).Step() != SQLITE_DONE)
         return Problem("cannot change station " + std::string(number));
     if (sqlite3_changes(db_) == 0)
-        return "Station database " + path_.string() + ": the record of station " + std::string(number) +
-               " is gone (deleted elsewhere)";
+        return "Station database " + path_.string() + ": the record of station " +
+               std::string(number) + " is gone (deleted elsewhere)";
     return {};
 }
 

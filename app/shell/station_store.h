@@ -19,7 +19,7 @@ namespace kovu3 {
 struct StationRecord {
     std::int64_t id = 0;  // the record's place in the table; stays with it when it changes
     std::string No;
-    std::string Ad;       // empty when the field is empty or null
+    std::string Ad;  // empty when the field is empty or null
 };
 
 struct StationList {
@@ -38,7 +38,7 @@ struct StationsDeleted {
 };
 
 class StationStore final {
-public:
+  public:
     struct Opened {
         std::unique_ptr<StationStore> store;  // null when the file cannot be used
         std::string error;
@@ -65,7 +65,7 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     StationStore(sqlite3* db, std::filesystem::path path) : db_(db), path_(std::move(path)) {}
     std::string Problem(std::string_view what) const;
 

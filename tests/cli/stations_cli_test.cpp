@@ -12,11 +12,11 @@ namespace fs = std::filesystem;
 
 test::ProgramRun Stations(const test::TestFolder& folder, const std::string& arguments,
                           const std::string& path = "/usr/bin:/bin") {
-    return test::RunProgram("PATH=" + test::ShellQuote(path) +
-                            " KOVU3_SYSTEM_ROOT=" + test::ShellQuote((folder / "sys").string()) +
-                            " KOVU3_PROGRAM_FOLDER=" + test::ShellQuote((folder / "prog").string()) +
-                            " LC_ALL=C " + test::ShellQuote((test::BinaryFolder() / "kovu3-cli").string()) +
-                            " stations " + arguments);
+    return test::RunProgram(
+        "PATH=" + test::ShellQuote(path) +
+        " KOVU3_SYSTEM_ROOT=" + test::ShellQuote((folder / "sys").string()) +
+        " KOVU3_PROGRAM_FOLDER=" + test::ShellQuote((folder / "prog").string()) + " LC_ALL=C " +
+        test::ShellQuote((test::BinaryFolder() / "kovu3-cli").string()) + " stations " + arguments);
 }
 
 TEST(StationsCli, SetListDeleteInTheStoreUnderTheSystemRoot) {
@@ -42,16 +42,19 @@ TEST(StationsCli, SetListDeleteInTheStoreUnderTheSystemRoot) {
 TEST(StationsCli, WrongWordsAndBrokenDatabase) {
     test::TestFolder folder;
     fs::create_directories(folder / "prog");
-    for (const char* arguments : {"", "rename 1 2", "set 1", "delete", "list extra", "set '' name"}) {
+    for (const char* arguments :
+         {"", "rename 1 2", "set 1", "delete", "list extra", "set '' name"}) {
         test::ProgramRun run = Stations(folder, arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_NE(run.output.find("usage"), std::string::npos) << arguments;
     }
-    folder.Write("sys/Limdat/Istasyon.db", "this is no database, just text.............................");
+    folder.Write("sys/Limdat/Istasyon.db",
+                 "this is no database, just text.............................");
     test::ProgramRun run = Stations(folder, "list");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("Istasyon.db"), std::string::npos) << run.output;
-    EXPECT_EQ(folder.Read("sys/Limdat/Istasyon.db"), "this is no database, just text.............................");
+    EXPECT_EQ(folder.Read("sys/Limdat/Istasyon.db"),
+              "this is no database, just text.............................");
 }
 
 TEST(StationsCli, ImportThroughMdbExportOrAClearMessage) {
@@ -70,7 +73,8 @@ TEST(StationsCli, ImportThroughMdbExportOrAClearMessage) {
                                  "\"300-00002\",\"Çay\",\\n'\n");
     fs::permissions(tool, fs::perms::owner_all);
     Stations(folder, "set 300-00002 'Bizim'");
-    test::ProgramRun run = Stations(folder, "import " + mdb, (folder / "bin").string() + ":/usr/bin:/bin");
+    test::ProgramRun run =
+        Stations(folder, "import " + mdb, (folder / "bin").string() + ":/usr/bin:/bin");
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("imported 1 of 2"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("kept the name already stored for 300-00002"), std::string::npos);

@@ -47,18 +47,21 @@ TEST(LaunchCommands, HelpFilesByLanguageSectionAndFolderPart) {
     LaunchCommand help = HelpCommand(turkish.settings, "MnuHelp");
     EXPECT_EQ(help.error, "");
     EXPECT_EQ(help.program, "xdg-open");
-    EXPECT_EQ(help.arguments, std::vector<std::string>{turkish.settings.ProgramFolder + "Help/yardım kılavuzu.pdf"});
+    EXPECT_EQ(help.arguments, std::vector<std::string>{turkish.settings.ProgramFolder +
+                                                       "Help/yardım kılavuzu.pdf"});
     EXPECT_EQ(HelpCommand(turkish.settings, "MnuHelpiletisim").arguments,
               std::vector<std::string>{turkish.settings.ProgramFolder + "guide.pdf"});
     // Nothing set for the flash card: a message instead of a silent nothing.
-    EXPECT_NE(HelpCommand(turkish.settings, "MnuHelpRamKart").error.find("[YARDIM DOSYALARI] Flashcard"),
-              std::string::npos);
+    EXPECT_NE(
+        HelpCommand(turkish.settings, "MnuHelpRamKart").error.find("[YARDIM DOSYALARI] Flashcard"),
+        std::string::npos);
 
     turkish.settings.Options[21] = "FARSCA";
     EXPECT_EQ(HelpCommand(turkish.settings, "MnuHelp").arguments,
               std::vector<std::string>{turkish.settings.ProgramFolder + "guide.pdf"});
-    EXPECT_NE(HelpCommand(turkish.settings, "MnuHelpiletisim").error.find("[HELP FILES] Communication"),
-              std::string::npos);
+    EXPECT_NE(
+        HelpCommand(turkish.settings, "MnuHelpiletisim").error.find("[HELP FILES] Communication"),
+        std::string::npos);
 }
 
 TEST(LaunchCommands, ProgramHelpWithoutValueOpensTheProgramFolderAndMissingFilesAreNamed) {
@@ -68,7 +71,8 @@ TEST(LaunchCommands, ProgramHelpWithoutValueOpensTheProgramFolderAndMissingFiles
     english.Configure("HELP FILES", "Flashcard", "C:\\Kovu3\\Flash.chm");
     LaunchCommand missing = HelpCommand(english.settings, "MnuHelpRamKart");
     EXPECT_EQ(missing.program, "");
-    EXPECT_NE(missing.error.find((english.settings.layout.root / "Kovu3/Flash.chm").string()), std::string::npos)
+    EXPECT_NE(missing.error.find((english.settings.layout.root / "Kovu3/Flash.chm").string()),
+              std::string::npos)
         << missing.error;
 }
 
@@ -100,7 +104,8 @@ TEST(LaunchCommands, FlumoAndProgramsThatCannotRun) {
     turkish.folder.Write("kök/Flumo/FLUMO.EXE", "MZ");  // present, but no program of this system
     EXPECT_NE(FlumoCommand(turkish.settings).error.find("not a program"), std::string::npos);
     fs::permissions(turkish.folder / "kök/Flumo/FLUMO.EXE", fs::perms::owner_all);
-    EXPECT_EQ(FlumoCommand(turkish.settings).program, (turkish.settings.layout.root / "Flumo/FLUMO.EXE").string());
+    EXPECT_EQ(FlumoCommand(turkish.settings).program,
+              (turkish.settings.layout.root / "Flumo/FLUMO.EXE").string());
 }
 
 TEST(LaunchCommands, SpreadsheetProgramOrTheDesktopsOne) {
@@ -132,7 +137,8 @@ TEST(ReportFiles, ListsWorkbooksOnlyAndDeletesInsideTheFolder) {
     fs::create_directories(folder / "veri/klasör.xls");
     ReportFileList list = ListReportFiles(folder / "veri");
     EXPECT_EQ(list.error, "");
-    EXPECT_EQ(list.names, (std::vector<std::string>{"ESKI.XLS", "Q2004123-45678.xlsx", "S2004123-45678.xls"}));
+    EXPECT_EQ(list.names,
+              (std::vector<std::string>{"ESKI.XLS", "Q2004123-45678.xlsx", "S2004123-45678.xls"}));
 
     EXPECT_EQ(DeleteReportFile(folder / "veri", "Q2004123-45678.xlsx"), "");
     EXPECT_FALSE(fs::exists(folder / "veri/Q2004123-45678.xlsx"));

@@ -19,15 +19,19 @@ TEST(MenuTexts, CaptionsPerLanguageWithTopLevelPadding) {
     };
     const std::string pad(15, ' ');
     const Row rows[] = {
-        {"MnuKontrol", "DATA K&ONTROL VE BİRLEŞTİRME", "&CONTROL / MERGE DATA", "DATA &BİRLEŞTİRME / KONTROL"},
-        {"MnuExcel1", "EXCEL  FORMATINDA  &SEVİYE  TABLOSU  OLUŞTUR", "WATER &LEVEL TABLE IN EXCEL FORMAT",
-         "EXCEL  FORMATINDA  &SEVİYE  TABLOSU  OLUŞTUR"},
+        {"MnuKontrol", "DATA K&ONTROL VE BİRLEŞTİRME", "&CONTROL / MERGE DATA",
+         "DATA &BİRLEŞTİRME / KONTROL"},
+        {"MnuExcel1", "EXCEL  FORMATINDA  &SEVİYE  TABLOSU  OLUŞTUR",
+         "WATER &LEVEL TABLE IN EXCEL FORMAT", "EXCEL  FORMATINDA  &SEVİYE  TABLOSU  OLUŞTUR"},
         {"MnuExcel2", "EXCEL  FORMATINDA  SEVİYE-&DEBİ  TABLOSU  OLUŞTUR",
-         "WATER LEVEL AND &DISCARGE TABLE IN EXCEL FORMAT", "EXCEL  FORMATINDA  SEVİYE-&DEBİ   TABLOSU  OLUŞTUR"},
+         "WATER LEVEL AND &DISCARGE TABLE IN EXCEL FORMAT",
+         "EXCEL  FORMATINDA  SEVİYE-&DEBİ   TABLOSU  OLUŞTUR"},
         {"MnuExit", "ÇI&KIŞ", "E&XIT", "ÇI&KIŞ"},
         {"MnuWeb", "&WEB SAYFASI", "CONNECT WEB &PAGE", "&WEB  SAYFASINA  BAĞLAN"},
-        {"MnuHelpRamKart", "FLASH CARD KULLANIMI YARDIM MENÜSÜ", "FLASH CARD USER GUIDE", "FLASH-CARD KULLANIMI"},
-        {"MnuFlumoRun", "FLUMO &PROGRAMINI ÇALIŞTIR", "FLUMO &PROGRAMINI ÇALIŞTIR", "FLUMO PROGRAMINI ÇALIŞTIR"},
+        {"MnuHelpRamKart", "FLASH CARD KULLANIMI YARDIM MENÜSÜ", "FLASH CARD USER GUIDE",
+         "FLASH-CARD KULLANIMI"},
+        {"MnuFlumoRun", "FLUMO &PROGRAMINI ÇALIŞTIR", "FLUMO &PROGRAMINI ÇALIŞTIR",
+         "FLUMO PROGRAMINI ÇALIŞTIR"},
         {"MnuIng", "ENGLISH", "ENGLISH", "ENGLISH"},
     };
     for (const Row& row : rows) {
@@ -48,7 +52,9 @@ TEST(MenuTexts, CaptionsPerLanguageWithTopLevelPadding) {
 TEST(MenuTexts, DisplayOrderAndSeparators) {
     std::string order;
     for (const MenuItemText& item : MainMenuItems()) {
-        order += item.kind == MenuKind::TopLevel ? "|" : item.kind == MenuKind::Separator ? "-" : "";
+        order += item.kind == MenuKind::TopLevel    ? "|"
+                 : item.kind == MenuKind::Separator ? "-"
+                                                    : "";
         if (item.kind != MenuKind::Separator) order += std::string(item.name) + " ";
     }
     EXPECT_EQ(order,
@@ -67,7 +73,8 @@ TEST(MenuTexts, EnglishAndFarsiHideTheLevelDischargeAndFlumoItems) {
         EXPECT_EQ(MenuVisible(item, "ENGLISH"), MenuVisible(item, "FARSCA")) << item.name;
         if (!MenuVisible(item, "ENGLISH")) hidden.emplace_back(item.name);
     }
-    EXPECT_EQ(hidden, (std::vector<std::string>{"MnuExcel2", "MnuFlumo", "MnuFlumoRun", "MnuAra1"}));
+    EXPECT_EQ(hidden,
+              (std::vector<std::string>{"MnuExcel2", "MnuFlumo", "MnuFlumoRun", "MnuAra1"}));
 }
 
 TEST(MenuTexts, WorkCommandsAndLanguageEntries) {
@@ -85,7 +92,8 @@ TEST(MenuTexts, WorkCommandsAndLanguageEntries) {
 }
 
 TEST(MenuTexts, TitleWithoutAccessKey) {
-    EXPECT_EQ(TitleWithoutAccessKey("WATER &LEVEL TABLE IN EXCEL FORMAT"), "WATER LEVEL TABLE IN EXCEL FORMAT");
+    EXPECT_EQ(TitleWithoutAccessKey("WATER &LEVEL TABLE IN EXCEL FORMAT"),
+              "WATER LEVEL TABLE IN EXCEL FORMAT");
     EXPECT_EQ(TitleWithoutAccessKey("DATA K&ONTROL VE BİRLEŞTİRME"), "DATA KONTROL VE BİRLEŞTİRME");
     EXPECT_EQ(TitleWithoutAccessKey("FLUMO PROGRAMINI ÇALIŞTIR"), "FLUMO PROGRAMINI ÇALIŞTIR");
     EXPECT_EQ(TitleWithoutAccessKey("&A&B"), "A&B");  // only the first "&" goes

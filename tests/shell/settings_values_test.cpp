@@ -5,13 +5,15 @@
 namespace kovu3 {
 namespace {
 
-Rgb GreySystemColour(int index) { return {index, index, index}; }
+Rgb GreySystemColour(int index) {
+    return {index, index, index};
+}
 
 TEST(ColourPalette, RowsInTheirOrders) {
     EXPECT_EQ(PaletteColour(0), kSystemWindowBackground);
     EXPECT_EQ(PaletteColour(12), 0x000000u);
-    EXPECT_EQ(PaletteColour(13), 0x000000u);   // row 1 reversed
-    EXPECT_EQ(PaletteColour(14), 0x808000u);   // cell 14: row 1, column 1
+    EXPECT_EQ(PaletteColour(13), 0x000000u);  // row 1 reversed
+    EXPECT_EQ(PaletteColour(14), 0x808000u);  // cell 14: row 1, column 1
     EXPECT_EQ(ColourFieldOfCell(14), 1);
     EXPECT_EQ(PaletteColour(25), kSystemWindowBackground);
     EXPECT_EQ(PaletteColour(26 + 1), 0x808000u);  // row 2 reversed: column 1 is teal

@@ -77,7 +77,8 @@ TEST(StationStore, NullNamesOfAnOldTableReadAsEmpty) {
     ASSERT_EQ(store->SetName("111-11111", "x"), "");
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db, "UPDATE IstNoAd SET Ad = NULL", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, "UPDATE IstNoAd SET Ad = NULL", nullptr, nullptr, nullptr),
+              SQLITE_OK);
     sqlite3_close(db);
     EXPECT_EQ(store->Name("111-11111"), "");
     EXPECT_EQ(store->List().records.at(0).Ad, "");
@@ -91,7 +92,8 @@ TEST(StationStore, SetNameChangesTheFirstRecordOrAddsOne) {
     EXPECT_EQ(store->SetName("123-45678", "Yeni"), "");
     EXPECT_EQ(store->SetName("555-55555", "Beş"), "");
     using Rows = std::vector<std::pair<std::string, std::string>>;
-    EXPECT_EQ(Contents(*store), (Rows{{"123-45678", "Yeni"}, {"123-45678", "İkinci"}, {"555-55555", "Beş"}}));
+    EXPECT_EQ(Contents(*store),
+              (Rows{{"123-45678", "Yeni"}, {"123-45678", "İkinci"}, {"555-55555", "Beş"}}));
     StationsDeleted deleted = store->DeleteNumber("123-45678");
     EXPECT_EQ(deleted.error, "");
     EXPECT_EQ(deleted.count, 2);
@@ -110,7 +112,8 @@ TEST(StationStore, ChangingARecordDeletedElsewhereIsReported) {
 
 TEST(StationStore, AFileThatIsNoDatabaseIsReportedAndKept) {
     test::TestFolder folder;
-    fs::path path = folder.Write("Istasyon.db", "Standard Jet DB, not SQLite at all................");
+    fs::path path =
+        folder.Write("Istasyon.db", "Standard Jet DB, not SQLite at all................");
     StationStore::Opened opened = StationStore::Open(path);
     EXPECT_FALSE(opened.store);
     EXPECT_NE(opened.error.find(path.string()), std::string::npos) << opened.error;
@@ -163,7 +166,8 @@ TEST(StationImport, AddsNewNumbersAndKeepsKnownOnes) {
     auto store = OpenStore(folder / "Istasyon.db");
     store->Add("123-45678", "Bizim ad");
     ImportSummary summary = ImportStations(
-        *store, {{"123-45678", "Eski ad"}, {"200-00001", "A"}, {"200-00001", "B"}, {"300-00002", "C"}});
+        *store,
+        {{"123-45678", "Eski ad"}, {"200-00001", "A"}, {"200-00001", "B"}, {"300-00002", "C"}});
     EXPECT_EQ(summary.error, "");
     EXPECT_EQ(summary.added, 3);
     EXPECT_EQ(summary.skipped, std::vector<std::string>{"123-45678"});
@@ -200,7 +204,8 @@ TEST(StationImport, MissingMdbtoolsIsExplained) {
     test::ScopedEnvironment path("PATH", (folder / "empty").string());
     StationTable table = ReadAccessStationTable(mdb);
     EXPECT_NE(table.error.find("mdbtools"), std::string::npos) << table.error;
-    EXPECT_NE(ReadAccessStationTable(folder / "none.mdb").error.find("no such file"), std::string::npos);
+    EXPECT_NE(ReadAccessStationTable(folder / "none.mdb").error.find("no such file"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -21,7 +21,8 @@ void DrawHydrograph(QPainter& painter) {
     path.moveTo(150, 200);
     for (int x = 150; x <= kWidth - 20; x += 4) {
         double t = (x - 150) / double(kWidth - 170);
-        double flood = 70 * qExp(-qPow((t - 0.35) / 0.12, 2)) + 25 * qExp(-qPow((t - 0.75) / 0.08, 2));
+        double flood =
+            70 * qExp(-qPow((t - 0.35) / 0.12, 2)) + 25 * qExp(-qPow((t - 0.75) / 0.08, 2));
         path.lineTo(x, 200 - flood - 6 * qSin(t * 40));
     }
     painter.setPen(QPen(QColor(255, 200, 60), 3));
@@ -36,7 +37,8 @@ void DrawGauge(QPainter& painter) {
     for (int i = 0; i < 21; ++i) {
         int y = staff.bottom() - i * 10;
         int length = i % 5 == 0 ? 24 : 12;
-        painter.fillRect(staff.left() + 2, y - 2, length, 4, i % 10 < 5 ? QColor(200, 30, 30) : QColor(20, 40, 80));
+        painter.fillRect(staff.left() + 2, y - 2, length, 4,
+                         i % 10 < 5 ? QColor(200, 30, 30) : QColor(20, 40, 80));
     }
 }
 
@@ -72,7 +74,8 @@ QImage DrawLogo(const QString& subtitle) {
     QFont small("DejaVu Sans", 13);
     painter.setFont(small);
     painter.drawText(QRect(110, 95, kWidth - 120, 24), Qt::AlignRight, subtitle);
-    painter.drawText(QRect(10, kHeight - 34, kWidth - 20, 24), Qt::AlignRight, "www.example.org/kovu3");
+    painter.drawText(QRect(10, kHeight - 34, kWidth - 20, 24), Qt::AlignRight,
+                     "www.example.org/kovu3");
     return image;
 }
 

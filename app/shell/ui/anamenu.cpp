@@ -28,7 +28,8 @@ Anamenu::Anamenu(const Environment& environment, QWidget* parent) : QMainWindow(
     mdi_->viewport()->installEventFilter(this);
     setCentralWidget(mdi_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* frame) {
-        if (auto* form = frame ? qobject_cast<MdiForm*>(frame->widget()) : nullptr) form->activated();
+        if (auto* form = frame ? qobject_cast<MdiForm*>(frame->widget()) : nullptr)
+            form->activated();
     });
     selectionFactory_ = [](ProgramSettings& settings, const QString& title) -> MdiForm* {
         return new SelectionPlaceholder(settings, title);
@@ -59,7 +60,8 @@ void Anamenu::BuildMenu() {
             current->setObjectName(name);
             continue;
         }
-        QAction* action = item.kind == MenuKind::Separator ? current->addSeparator() : current->addAction(QString());
+        QAction* action = item.kind == MenuKind::Separator ? current->addSeparator()
+                                                           : current->addAction(QString());
         action->setObjectName(name);
         if (!LanguageOfEntry(item.name).empty()) action->setCheckable(true);
         if (item.name == "MnuExit") action->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
@@ -111,7 +113,8 @@ void Anamenu::runCommand(std::string_view item) {
         // Shown anew each time, so it starts from freshly loaded values.
         closeChildForm(QStringLiteral("FormGenelSetup"));
         auto* form = new FormGenelSetup(settings_);
-        connect(form, &FormGenelSetup::programmerOptionsRequested, this, &Anamenu::OpenProgrammerOptions);
+        connect(form, &FormGenelSetup::programmerOptionsRequested, this,
+                &Anamenu::OpenProgrammerOptions);
         AddChild(form);
     } else if (item == "MnuWeb") {
         OpenWeb();
@@ -133,8 +136,8 @@ void Anamenu::WorkCommand(std::string_view item, std::string_view target) {
 
 void Anamenu::SwitchLanguage(std::string_view language) {
     settings_.Options[21] = std::string(language);
-    const std::string error =
-        WriteIniValue(settings_.ProgramFolder + "Kovu3.ini", "Options", "21", settings_.Options[21]);
+    const std::string error = WriteIniValue(settings_.ProgramFolder + "Kovu3.ini", "Options", "21",
+                                            settings_.Options[21]);
     ApplyLanguage(settings_.texts, language);
     ApplyMenuTexts();
     closeChildForm(QStringLiteral("FrmLogo"));
@@ -148,7 +151,8 @@ void Anamenu::ExitProgram() {
     if (!problems.empty()) {
         QString text;
         for (const std::string& problem : problems) text += Q(problem) + QLatin1Char('\n');
-        QMessageBox::warning(this, QStringLiteral("Kovu3"), text.trimmed());  // the last word before the end
+        QMessageBox::warning(this, QStringLiteral("Kovu3"),
+                             text.trimmed());  // the last word before the end
     }
     emit exitRequested();
 }
@@ -166,15 +170,18 @@ void Anamenu::OpenWeb() {
 }
 
 void Anamenu::OpenProgrammerOptions() {
-    ShowOrActivate(QStringLiteral("FormProgramci"), [this] { return new FormProgramci(settings_); });
+    ShowOrActivate(QStringLiteral("FormProgramci"),
+                   [this] { return new FormProgramci(settings_); });
 }
 
 QMdiSubWindow* Anamenu::AddChild(MdiForm* form, QPoint position) {
     QMdiSubWindow* frame = mdi_->addSubWindow(form);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     // A form that chose its size keeps it inside the frame; the others take what they need.
-    if (form->testAttribute(Qt::WA_Resized)) frame->resize(form->size() + (frame->sizeHint() - form->sizeHint()));
-    else frame->adjustSize();
+    if (form->testAttribute(Qt::WA_Resized))
+        frame->resize(form->size() + (frame->sizeHint() - form->sizeHint()));
+    else
+        frame->adjustSize();
     frame->move(position);
     frame->show();
     mdi_->setActiveSubWindow(frame);

@@ -15,7 +15,7 @@ namespace kovu3 {
 
 class Anamenu final : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Runs the start-up for this environment; problems on the way are shown once the window is up.
     explicit Anamenu(const Environment& environment, QWidget* parent = nullptr);
 
@@ -26,7 +26,9 @@ public:
     void setLauncher(Launcher launcher) { launcher_ = std::move(launcher); }
     // Makes the selection window for a work command, titled with the command's caption.
     using SelectionWindowFactory = std::function<MdiForm*(ProgramSettings&, const QString& title)>;
-    void setSelectionWindowFactory(SelectionWindowFactory factory) { selectionFactory_ = std::move(factory); }
+    void setSelectionWindowFactory(SelectionWindowFactory factory) {
+        selectionFactory_ = std::move(factory);
+    }
 
     // Runs a menu command by its item name, as a click on it does.
     void runCommand(std::string_view item);
@@ -35,14 +37,14 @@ public:
     void closeChildForm(const QString& objectName);
     QMdiArea* mdiArea() const { return mdi_; }
 
-signals:
+  signals:
     // ExitProgram has done its file work; the program ends.
     void exitRequested();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildMenu();
     void ApplyMenuTexts();
     void WorkCommand(std::string_view item, std::string_view target);

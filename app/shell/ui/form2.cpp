@@ -12,7 +12,9 @@ namespace kovu3 {
 Form2::Form2(const ProgramSettings& settings, Launcher launcher, QWidget* parent)
     : MdiForm(parent), settings_(settings), launcher_(std::move(launcher)) {
     setObjectName(QStringLiteral("Form2"));
-    auto caption = [&settings](int entry, const char* design) { return Caption(settings.texts, entry, design); };
+    auto caption = [&settings](int entry, const char* design) {
+        return Caption(settings.texts, entry, design);
+    };
     setWindowTitle(caption(1, "Excell Rapor Dosyalarını Okuma"));
     frame_ = new QGroupBox(caption(2, "Mevcut Excell Dosyaları"), this);
     frame_->setObjectName(QStringLiteral("Frame2"));
@@ -73,7 +75,8 @@ void Form2::OpenChosen() {
         return;
     }
     std::string path = settings_.DataDirectory + Std(item->text());
-    if (QString error = launcher_(SpreadsheetCommand(settings_, path)); !error.isEmpty()) ShowMessage(this, error);
+    if (QString error = launcher_(SpreadsheetCommand(settings_, path)); !error.isEmpty())
+        ShowMessage(this, error);
 }
 
 void Form2::DeleteChosen() {

@@ -14,17 +14,17 @@ namespace kovu3 {
 
 class Form2 final : public MdiForm {
     Q_OBJECT
-public:
+  public:
     Form2(const ProgramSettings& settings, Launcher launcher, QWidget* parent = nullptr);
     void activated() override;
 
-signals:
+  signals:
     void beeped();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Refresh();
     void OpenChosen();
     void DeleteChosen();

@@ -11,10 +11,10 @@ namespace kovu3 {
 
 class Form3 final : public QDialog {
     Q_OBJECT
-public:
+  public:
     Form3(ProgramSettings& settings, QWidget* parent = nullptr);
 
-private:
+  private:
     ProgramSettings& settings_;
     QLineEdit* entry_;
 };

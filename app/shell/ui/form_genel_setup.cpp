@@ -52,17 +52,20 @@ FormGenelSetup::FormGenelSetup(ProgramSettings& settings, QWidget* parent)
     layout->addLayout(buttons);
 
     drawExtremes_->setChecked(values_.drawExtremes);
-    for (int field = 0; field < 6; ++field) SetColour(field, values_.colours[static_cast<size_t>(field)]);
+    for (int field = 0; field < 6; ++field)
+        SetColour(field, values_.colours[static_cast<size_t>(field)]);
     policyText_->setText(Q(values_.policyText));
 
     connect(ok, &QPushButton::clicked, this, &FormGenelSetup::Save);
     connect(cancel, &QPushButton::clicked, this, [this] { CloseForm(this); });
-    connect(programmer, &ClickableLabel::clicked, this, &FormGenelSetup::programmerOptionsRequested);
+    connect(programmer, &ClickableLabel::clicked, this,
+            &FormGenelSetup::programmerOptionsRequested);
 }
 
 QWidget* FormGenelSetup::BuildGraphTab() {
     auto* tab = new QWidget;
-    drawExtremes_ = new QCheckBox(Caption(settings_.texts, 27, "Aynı zamanda max. ve min. değerler de çizilsin."), tab);
+    drawExtremes_ = new QCheckBox(
+        Caption(settings_.texts, 27, "Aynı zamanda max. ve min. değerler de çizilsin."), tab);
     drawExtremes_->setObjectName(QStringLiteral("Check1_0"));
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(drawExtremes_);
@@ -71,8 +74,9 @@ QWidget* FormGenelSetup::BuildGraphTab() {
 }
 
 QWidget* FormGenelSetup::BuildColourTab() {
-    static const char* const kFieldNames[6] = {"Geri planın rengi", "1.İstasyonun rengi", "Skalanın rengi",
-                                               "2.İstasyonun rengi", "3.İstasyonun rengi", "4.İstasyonun rengi"};
+    static const char* const kFieldNames[6] = {"Geri planın rengi",  "1.İstasyonun rengi",
+                                               "Skalanın rengi",     "2.İstasyonun rengi",
+                                               "3.İstasyonun rengi", "4.İstasyonun rengi"};
     auto* tab = new QWidget;
     auto* colours = new QGroupBox(Caption(settings_.texts, 28, "İstasyonların Renkleri"), tab);
     colours->setObjectName(QStringLiteral("Frame1"));
@@ -150,7 +154,8 @@ void FormGenelSetup::activated() {
     for (size_t item = 0; item < policies_.size(); ++item)
         policies_[item]->setChecked(button && static_cast<size_t>(*button) == item);
     for (QRadioButton* policy : policies_) policy->setAutoExclusive(true);
-    warning_->setPlainText(Q(SettingsWarningText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    warning_->setPlainText(
+        Q(SettingsWarningText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void FormGenelSetup::SetColour(int field, WindowsColour colour) {

@@ -20,26 +20,26 @@ namespace kovu3 {
 // A label that reports clicks: the palette cells and the hidden programmer label.
 class ClickableLabel final : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent*) override { emit clicked(); }
 };
 
 class FormGenelSetup final : public MdiForm {
     Q_OBJECT
-public:
+  public:
     FormGenelSetup(ProgramSettings& settings, QWidget* parent = nullptr);
     void activated() override;
 
-signals:
+  signals:
     // The caption-less label was clicked: the main window opens the programmer options.
     void programmerOptionsRequested();
 
-private:
+  private:
     QWidget* BuildGraphTab();
     QWidget* BuildColourTab();
     QWidget* BuildPolicyTab();

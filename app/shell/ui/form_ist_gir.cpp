@@ -13,7 +13,8 @@ constexpr WindowsColour kConfirmColour = 33023;  // orange
 
 }  // namespace
 
-Form_IstGir::Form_IstGir(const ProgramSettings& settings, QWidget* parent) : MdiForm(parent), settings_(settings) {
+Form_IstGir::Form_IstGir(const ProgramSettings& settings, QWidget* parent)
+    : MdiForm(parent), settings_(settings) {
     setObjectName(QStringLiteral("Form_IstGir"));
     setWindowTitle(Caption(settings.texts, 115, "İstasyon No-Ad Girişi"));
 
@@ -21,7 +22,8 @@ Form_IstGir::Form_IstGir(const ProgramSettings& settings, QWidget* parent) : Mdi
     StationStore::Opened opened = StationStore::Open(settings.StationDatabasePath);
     model_ = new StationTableModel(std::move(opened.store), this);
     model_->setObjectName(QStringLiteral("Data1"));
-    connect(model_, &StationTableModel::problem, this, [this](const QString& message) { ShowMessage(this, message); });
+    connect(model_, &StationTableModel::problem, this,
+            [this](const QString& message) { ShowMessage(this, message); });
 
     grid_ = new QTableView(this);
     grid_->setObjectName(QStringLiteral("DBGrid1"));
@@ -49,13 +51,16 @@ Form_IstGir::Form_IstGir(const ProgramSettings& settings, QWidget* parent) : Mdi
         emit selectionWindowCloseRequested();
         CloseForm(this);
     });
-    if (!opened.error.empty()) ShowMessage(this, Q(opened.error));
-    else if (QString error = model_->Reload(); !error.isEmpty()) ShowMessage(this, error);
+    if (!opened.error.empty())
+        ShowMessage(this, Q(opened.error));
+    else if (QString error = model_->Reload(); !error.isEmpty())
+        ShowMessage(this, error);
 }
 
 void Form_IstGir::activated() {
     if (auto* frame = parentWidget()) frame->move(0, 0);
-    model_->SetColumnCaptions(Caption(settings_.texts, 63, "No"), Caption(settings_.texts, 65, "Ad"));
+    model_->SetColumnCaptions(Caption(settings_.texts, 63, "No"),
+                              Caption(settings_.texts, 65, "Ad"));
     grid_->setColumnWidth(0, Twips(1500));
     grid_->setColumnWidth(1, Twips(4500));
 }
@@ -82,7 +87,8 @@ void Form_IstGir::DeleteClicked() {
         Beep();
         return;
     }
-    if (QString error = model_->DeleteRow(current.row()); !error.isEmpty()) ShowMessage(this, error);
+    if (QString error = model_->DeleteRow(current.row()); !error.isEmpty())
+        ShowMessage(this, error);
 }
 
 void Form_IstGir::CancelConfirmation() {

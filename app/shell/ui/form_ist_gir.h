@@ -13,21 +13,21 @@ namespace kovu3 {
 
 class Form_IstGir final : public MdiForm {
     Q_OBJECT
-public:
+  public:
     Form_IstGir(const ProgramSettings& settings, QWidget* parent = nullptr);
     void activated() override;
     StationTableModel* model() const { return model_; }
 
-signals:
+  signals:
     void beeped();
     // Exit: the selection window closes so that it shows the new names when it opens again.
     void selectionWindowCloseRequested();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void DeleteClicked();
     void CancelConfirmation();
     void Beep();

@@ -11,15 +11,18 @@
 
 namespace kovu3 {
 
-FormProgramci::FormProgramci(ProgramSettings& settings, QWidget* parent) : MdiForm(parent), settings_(settings) {
+FormProgramci::FormProgramci(ProgramSettings& settings, QWidget* parent)
+    : MdiForm(parent), settings_(settings) {
     setObjectName(QStringLiteral("FormProgramci"));
     setWindowTitle(QString::fromUtf8("Programcı Seçenekleri"));
 
-    convert_ = new QCheckBox(QString::fromUtf8("Setup tarihini Miladi takvimden İran takvimine çevir"), this);
+    convert_ = new QCheckBox(
+        QString::fromUtf8("Setup tarihini Miladi takvimden İran takvimine çevir"), this);
     convert_->setObjectName(QStringLiteral("Check2_0"));
     edition_ = new QGroupBox(this);
     edition_->setObjectName(QStringLiteral("Frame1"));
-    const char* const kEditionTexts[2] = {"ZEY Versiyonu şeklinde çalış", "Kovu Elektronik  Versiyonu şeklinde çalış"};
+    const char* const kEditionTexts[2] = {"ZEY Versiyonu şeklinde çalış",
+                                          "Kovu Elektronik  Versiyonu şeklinde çalış"};
     auto* editionLayout = new QVBoxLayout(edition_);
     for (int item = 0; item < 2; ++item) {
         auto* button = new QRadioButton(QString::fromUtf8(kEditionTexts[item]), edition_);
@@ -82,7 +85,8 @@ void FormProgramci::activated() {
 
 void FormProgramci::Save() {
     // A box left as it was keeps the stored text, whatever it held.
-    if (convert_->isChecked() != convertLoaded_) settings_.Programci[1] = convert_->isChecked() ? "1" : "0";
+    if (convert_->isChecked() != convertLoaded_)
+        settings_.Programci[1] = convert_->isChecked() ? "1" : "0";
     settings_.Programci[2] = Std(editionCode_->text());
     if (std::string error = WriteProgrammerValues(settings_); !error.empty()) {
         ShowMessage(this, Q(error));

@@ -16,11 +16,11 @@ namespace kovu3 {
 
 class FormProgramci final : public MdiForm {
     Q_OBJECT
-public:
+  public:
     FormProgramci(ProgramSettings& settings, QWidget* parent = nullptr);
     void activated() override;
 
-private:
+  private:
     void ShowForLevel();
     void Save();
 

@@ -15,13 +15,13 @@ namespace kovu3 {
 
 class frmBrowser final : public MdiForm {
     Q_OBJECT
-public:
+  public:
     frmBrowser(const ProgramSettings& settings, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void Navigate(const QString& address);
     void NavigationDone(bool ok);
     void Tick();

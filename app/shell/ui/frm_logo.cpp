@@ -14,10 +14,13 @@ FrmLogo::FrmLogo(const ProgramSettings& settings, QWidget* parent) : MdiForm(par
     image_->setAlignment(Qt::AlignCenter);
     // A missing picture leaves the frame empty; the window opens all the same. Without a
     // language the window shows its own picture, the Turkish one.
-    const std::string& file = settings.texts.LogoFile.empty() ? std::string("Logo.jpg") : settings.texts.LogoFile;
+    const std::string& file =
+        settings.texts.LogoFile.empty() ? std::string("Logo.jpg") : settings.texts.LogoFile;
     QPixmap picture(Q(settings.ProgramFolder + file));
-    if (!picture.isNull()) image_->setPixmap(picture);
-    else image_->setMinimumSize(Twips(7200), Twips(4500));
+    if (!picture.isNull())
+        image_->setPixmap(picture);
+    else
+        image_->setMinimumSize(Twips(7200), Twips(4500));
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("Label1"));
     label_->setAlignment(Qt::AlignCenter);
@@ -32,6 +35,8 @@ FrmLogo::FrmLogo(const ProgramSettings& settings, QWidget* parent) : MdiForm(par
     layout->addWidget(label_);
 }
 
-void FrmLogo::mousePressEvent(QMouseEvent*) { CloseForm(this); }
+void FrmLogo::mousePressEvent(QMouseEvent*) {
+    CloseForm(this);
+}
 
 }  // namespace kovu3

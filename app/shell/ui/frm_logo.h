@@ -10,13 +10,13 @@ namespace kovu3 {
 
 class FrmLogo final : public MdiForm {
     Q_OBJECT
-public:
+  public:
     FrmLogo(const ProgramSettings& settings, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QLabel* image_;
     QLabel* label_;
 };

@@ -24,11 +24,13 @@ int main(int argc, char** argv) {
     parser.process(app);
 
     kovu3::Anamenu window(kovu3::DetectEnvironment(argv[0]));
-    QObject::connect(&window, &kovu3::Anamenu::exitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&window, &kovu3::Anamenu::exitRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
     window.show();
     if (parser.isSet(screenshot)) {
-        kovu3::ScheduleScreenshot(window, {parser.value(run).split(QLatin1Char(','), Qt::SkipEmptyParts),
-                                           parser.value(openMenu), parser.value(screenshot)});
+        kovu3::ScheduleScreenshot(window,
+                                  {parser.value(run).split(QLatin1Char(','), Qt::SkipEmptyParts),
+                                   parser.value(openMenu), parser.value(screenshot)});
     }
     return QApplication::exec();
 }

@@ -30,7 +30,8 @@ void TakePicture(Anamenu& window, const ScreenshotRequest& request) {
 void ScheduleScreenshot(Anamenu& window, const ScreenshotRequest& request) {
     QTimer::singleShot(500, &window, [&window, request] {
         for (const QString& command : request.commands) window.runCommand(command.toStdString());
-        if (QMenu* menu = request.menu.isEmpty() ? nullptr : window.findChild<QMenu*>(request.menu)) {
+        if (QMenu* menu =
+                request.menu.isEmpty() ? nullptr : window.findChild<QMenu*>(request.menu)) {
             QRect place = window.menuBar()->actionGeometry(menu->menuAction());
             menu->popup(window.menuBar()->mapToGlobal(place.bottomLeft()));
         }

@@ -9,8 +9,9 @@ namespace kovu3 {
 
 class SelectionPlaceholder final : public MdiForm {
     Q_OBJECT
-public:
-    SelectionPlaceholder(const ProgramSettings& settings, const QString& title, QWidget* parent = nullptr);
+  public:
+    SelectionPlaceholder(const ProgramSettings& settings, const QString& title,
+                         QWidget* parent = nullptr);
 };
 
 }  // namespace kovu3

@@ -12,12 +12,17 @@ int StationTableModel::rowCount(const QModelIndex& parent) const {
     return static_cast<int>(records_.size()) + (store_ ? 1 : 0);
 }
 
-int StationTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+int StationTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 2;
+}
 
-bool StationTableModel::IsNewRecordRow(int row) const { return row >= static_cast<int>(records_.size()); }
+bool StationTableModel::IsNewRecordRow(int row) const {
+    return row >= static_cast<int>(records_.size());
+}
 
 QVariant StationTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole) || IsNewRecordRow(index.row()))
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole) ||
+        IsNewRecordRow(index.row()))
         return {};
     const StationRecord& record = records_[static_cast<size_t>(index.row())];
     return Q(index.column() == 0 ? record.No : record.Ad);
@@ -25,7 +30,8 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant StationTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Vertical) return IsNewRecordRow(section) ? QStringLiteral("*") : QString();
+    if (orientation == Qt::Vertical)
+        return IsNewRecordRow(section) ? QStringLiteral("*") : QString();
     return section >= 0 && section < 2 ? captions_[section] : QString();
 }
 
@@ -45,7 +51,8 @@ bool StationTableModel::setData(const QModelIndex& index, const QVariant& value,
             return false;
         }
         beginInsertRows({}, index.row() + 1, index.row() + 1);
-        records_.push_back({added.id, index.column() == 0 ? text : "", index.column() == 1 ? text : ""});
+        records_.push_back(
+            {added.id, index.column() == 0 ? text : "", index.column() == 1 ? text : ""});
         endInsertRows();
         emit headerDataChanged(Qt::Vertical, index.row(), index.row() + 1);
         emit dataChanged(index.siblingAtColumn(0), index.siblingAtColumn(1));

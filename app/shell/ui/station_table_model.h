@@ -11,7 +11,7 @@ namespace kovu3 {
 
 class StationTableModel final : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit StationTableModel(std::unique_ptr<StationStore> store, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -29,10 +29,10 @@ public:
     QString Reload();
     bool usable() const { return store_ != nullptr; }
 
-signals:
+  signals:
     void problem(const QString& message);
 
-private:
+  private:
     std::unique_ptr<StationStore> store_;
     std::vector<StationRecord> records_;
     QString captions_[2];

@@ -18,8 +18,9 @@ Rgb SystemColour(int index) {
 }  // namespace
 
 QString Caption(const LanguageTexts& texts, int entry, const char* design) {
-    return texts.Captions[static_cast<size_t>(entry)].empty() ? QString::fromUtf8(design)
-                                                              : Q(texts.Captions[static_cast<size_t>(entry)]);
+    return texts.Captions[static_cast<size_t>(entry)].empty()
+               ? QString::fromUtf8(design)
+               : Q(texts.Captions[static_cast<size_t>(entry)]);
 }
 
 QColor ToQColor(WindowsColour colour) {
@@ -35,8 +36,10 @@ void ShowMessage(QWidget* parent, const QString& text, const QString& title) {
 }
 
 void CloseForm(QWidget* form) {
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(form->parentWidget())) frame->close();
-    else form->close();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
+        frame->close();
+    else
+        form->close();
 }
 
 QString StartDetached(const LaunchCommand& command) {

@@ -19,20 +19,25 @@ namespace kovu3 {
 inline QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-inline std::string Std(const QString& text) { return text.toStdString(); }
+inline std::string Std(const QString& text) {
+    return text.toStdString();
+}
 
 // A caption of the caption table, or the window's design caption while the table is empty
 // (no language applied).
 QString Caption(const LanguageTexts& texts, int entry, const char* design);
 
 // The windows were laid out in twips; 15 twips make a pixel.
-inline constexpr int Twips(int twips) { return twips / 15; }
+inline constexpr int Twips(int twips) {
+    return twips / 15;
+}
 
 // The colour a Windows colour value stands for on this desktop.
 QColor ToQColor(WindowsColour colour);
 
 // A message box that does not stop the program's other work; it deletes itself.
-void ShowMessage(QWidget* parent, const QString& text, const QString& title = QStringLiteral("Kovu3"));
+void ShowMessage(QWidget* parent, const QString& text,
+                 const QString& title = QStringLiteral("Kovu3"));
 
 // Closes a child window: the frame of the main window around it, or the window itself.
 void CloseForm(QWidget* form);
@@ -40,7 +45,7 @@ void CloseForm(QWidget* form);
 // A child window of the main window that acts each time it becomes the active one.
 class MdiForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     using QWidget::QWidget;
     virtual void activated() {}
 };

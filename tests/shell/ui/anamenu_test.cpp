@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -20,7 +20,7 @@ namespace kovu3 {
 class AnamenuTest final : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void captionsPerLanguage_data();
     void captionsPerLanguage();
     void workCommands_data();
@@ -36,8 +36,12 @@ private slots:
 
 namespace {
 
-QString Title(Anamenu& window, const char* menu) { return window.findChild<QMenu*>(menu)->title(); }
-QAction* Item(Anamenu& window, const char* name) { return window.findChild<QAction*>(name); }
+QString Title(Anamenu& window, const char* menu) {
+    return window.findChild<QMenu*>(menu)->title();
+}
+QAction* Item(Anamenu& window, const char* name) {
+    return window.findChild<QAction*>(name);
+}
 
 }  // namespace
 
@@ -50,15 +54,17 @@ void AnamenuTest::captionsPerLanguage_data() {
     QTest::addColumn<QString>("checked");
     const QString pad(15, QLatin1Char(' '));
     QTest::newRow("Turkish") << "TURKCE" << QString::fromUtf8("İLETİŞİM / DA&TA") + pad
-                             << QString::fromUtf8("DATA K&ONTROL VE BİRLEŞTİRME") << QString::fromUtf8("Dİ&L / LANGUAGE") + pad
-                             << true << "Mnutrk";
-    QTest::newRow("English") << "ENGLISH" << "&COMMUNICATION / DATA" + pad << "&CONTROL / MERGE DATA"
+                             << QString::fromUtf8("DATA K&ONTROL VE BİRLEŞTİRME")
+                             << QString::fromUtf8("Dİ&L / LANGUAGE") + pad << true << "Mnutrk";
+    QTest::newRow("English") << "ENGLISH"
+                             << "&COMMUNICATION / DATA" + pad << "&CONTROL / MERGE DATA"
                              << QString::fromUtf8("&LANGUAGE / DİL") + pad << false << "MnuIng";
-    QTest::newRow("Farsi") << "FARSCA" << "&COMMUNICATION / DATA" + pad << "&CONTROL / MERGE DATA"
+    QTest::newRow("Farsi") << "FARSCA"
+                           << "&COMMUNICATION / DATA" + pad << "&CONTROL / MERGE DATA"
                            << QString::fromUtf8("&LANGUAGE / DİL") + pad << false << "MnuFars";
-    QTest::newRow("none: design captions") << "DEUTSCH" << QString::fromUtf8("&İLETİŞİM  / DATA") + pad
-                                           << QString::fromUtf8("DATA &BİRLEŞTİRME / KONTROL") << "LANGUAGE" + pad
-                                           << true << "";
+    QTest::newRow("none: design captions")
+        << "DEUTSCH" << QString::fromUtf8("&İLETİŞİM  / DATA") + pad
+        << QString::fromUtf8("DATA &BİRLEŞTİRME / KONTROL") << "LANGUAGE" + pad << true << "";
 }
 
 void AnamenuTest::captionsPerLanguage() {
@@ -94,18 +100,29 @@ void AnamenuTest::workCommands_data() {
     QTest::addColumn<QString>("operation");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("title");
-    QTest::newRow("level table") << "ENGLISH" << "MnuExcel1" << "WATER &LEVEL TABLE IN EXCEL FORMAT" << "Form1"
+    QTest::newRow("level table") << "ENGLISH"
+                                 << "MnuExcel1"
+                                 << "WATER &LEVEL TABLE IN EXCEL FORMAT"
+                                 << "Form1"
                                  << "WATER LEVEL TABLE IN EXCEL FORMAT";
-    QTest::newRow("control") << "TURKCE" << "MnuKontrol" << QString::fromUtf8("DATA K&ONTROL VE BİRLEŞTİRME")
+    QTest::newRow("control") << "TURKCE"
+                             << "MnuKontrol" << QString::fromUtf8("DATA K&ONTROL VE BİRLEŞTİRME")
                              << "FormSec" << QString::fromUtf8("DATA KONTROL VE BİRLEŞTİRME");
-    QTest::newRow("level-discharge") << "TURKCE" << "MnuExcel2"
-                                     << QString::fromUtf8("EXCEL  FORMATINDA  SEVİYE-&DEBİ  TABLOSU  OLUŞTUR") << "Form1b"
-                                     << QString::fromUtf8("EXCEL  FORMATINDA  SEVİYE-DEBİ  TABLOSU  OLUŞTUR");
-    QTest::newRow("graph") << "FARSCA" << "MnuGraf" << "&GRAPHIC" << "FormGraf" << "GRAPHIC";
-    QTest::newRow("Flumo export") << "TURKCE" << "MnuFlumo" << QString::fromUtf8("SEVİYELERİ  &FLUMO'YA  AKTAR")
+    QTest::newRow("level-discharge")
+        << "TURKCE"
+        << "MnuExcel2" << QString::fromUtf8("EXCEL  FORMATINDA  SEVİYE-&DEBİ  TABLOSU  OLUŞTUR")
+        << "Form1b" << QString::fromUtf8("EXCEL  FORMATINDA  SEVİYE-DEBİ  TABLOSU  OLUŞTUR");
+    QTest::newRow("graph") << "FARSCA"
+                           << "MnuGraf"
+                           << "&GRAPHIC"
+                           << "FormGraf"
+                           << "GRAPHIC";
+    QTest::newRow("Flumo export") << "TURKCE"
+                                  << "MnuFlumo" << QString::fromUtf8("SEVİYELERİ  &FLUMO'YA  AKTAR")
                                   << "FrmLogo" << QString::fromUtf8("SEVİYELERİ  FLUMO'YA  AKTAR");
-    QTest::newRow("design caption") << "" << "MnuGraf" << QString::fromUtf8("&GRAFİK  ÇİZİMİ") << "FormGraf"
-                                    << QString::fromUtf8("GRAFİK  ÇİZİMİ");
+    QTest::newRow("design caption") << ""
+                                    << "MnuGraf" << QString::fromUtf8("&GRAFİK  ÇİZİMİ")
+                                    << "FormGraf" << QString::fromUtf8("GRAFİK  ÇİZİMİ");
 }
 
 void AnamenuTest::workCommands() {
@@ -153,7 +170,8 @@ void AnamenuTest::languageSwitchIsSavedAtOnce() {
         Item(*window, "Mnutrk")->trigger();
         QVERIFY(Item(*window, "MnuExcel2")->isVisible());
         QVERIFY(Item(*window, "MnuFlumoRun")->isVisible());
-        QCOMPARE(Item(*window, "MnuFlumoRun")->text(), QString::fromUtf8("FLUMO &PROGRAMINI ÇALIŞTIR"));
+        QCOMPARE(Item(*window, "MnuFlumoRun")->text(),
+                 QString::fromUtf8("FLUMO &PROGRAMINI ÇALIŞTIR"));
         Item(*window, "MnuFars")->trigger();
         QCOMPARE(window->settings().calendar.CalendarKind, 1);
         QCOMPARE(window->settings().texts.LevelTableTemplate, std::string("Sablon1_F.xlsx"));
@@ -185,7 +203,8 @@ void AnamenuTest::logoWindow() {
 
     test::DesktopMachine bare("TURKCE");  // no version file, no picture
     auto other = bare.Start();
-    QCOMPARE(other->childForm(QStringLiteral("FrmLogo"))->windowTitle(), QStringLiteral("KOVU 0.0.0"));
+    QCOMPARE(other->childForm(QStringLiteral("FrmLogo"))->windowTitle(),
+             QStringLiteral("KOVU 0.0.0"));
 }
 
 void AnamenuTest::programsStartedOrExplained() {
@@ -220,12 +239,14 @@ void AnamenuTest::reportFiles() {
     QCOMPARE(form->windowTitle(), QStringLiteral("Open excel report file"));
     auto* files = form->findChild<QListWidget*>("File3");
     QCOMPARE(files->count(), 2);
-    QCOMPARE(form->findChild<QLabel*>("Label1")->text(), QString::fromStdString(window->settings().DataDirectory));
+    QCOMPARE(form->findChild<QLabel*>("Label1")->text(),
+             QString::fromStdString(window->settings().DataDirectory));
 
     files->setCurrentRow(0);  // Q2004123-45678.xlsx
     QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QCOMPARE(machine.launched.size(), size_t(1));
-    QCOMPARE(machine.launched[0].arguments.at(0), window->settings().DataDirectory + "Q2004123-45678.xlsx");
+    QCOMPARE(machine.launched[0].arguments.at(0),
+             window->settings().DataDirectory + "Q2004123-45678.xlsx");
 
     files->setCurrentRow(1);
     QTest::keyClick(files, Qt::Key_Delete);  // no question first
@@ -243,7 +264,8 @@ void AnamenuTest::exitBacksUpTheConfiguration() {
     Item(*window, "MnuExit")->trigger();
     QCOMPARE(exits.count(), 1);
     QVERIFY(!fs::exists(machine.folder / "kök dizin/Limdat/#123_setupPar.txt"));
-    QCOMPARE(machine.folder.Read("kök dizin/Kovu3ini.bak"), machine.folder.Read("program files/KOVU3/Kovu3.ini"));
+    QCOMPARE(machine.folder.Read("kök dizin/Kovu3ini.bak"),
+             machine.folder.Read("program files/KOVU3/Kovu3.ini"));
     QVERIFY(!window->childForm(QStringLiteral("FrmLogo")));
 }
 
@@ -258,7 +280,8 @@ void AnamenuTest::badOptionsStillOpenTheSettings() {
     QVERIFY(form);
     QVERIFY(form->findChild<QCheckBox*>("Check1_0")->isChecked());
     QCOMPARE(form->findChild<QLineEdit*>("Text2")->text(), QStringLiteral("3"));
-    QCOMPARE(form->findChild<QLabel*>("Label3_1")->palette().color(QPalette::Window), QColor(0, 0, 255));
+    QCOMPARE(form->findChild<QLabel*>("Label3_1")->palette().color(QPalette::Window),
+             QColor(0, 0, 255));
     // Opened again, it is a new window with freshly loaded values.
     QPointer<QWidget> first = form;
     Item(*window, "MnuGenelSetup")->trigger();

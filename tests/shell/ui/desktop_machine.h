@@ -54,7 +54,8 @@ struct DesktopMachine {
 inline QStringList MessagesShown() {
     QStringList texts;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) texts << box->text();
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+            texts << box->text();
     return texts;
 }
 

@@ -2,10 +2,10 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 
@@ -18,7 +18,7 @@ namespace kovu3 {
 class SettingsWindowsTest final : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void paletteCellColoursItsField();
     void policyTabOnlyInTheZeyEdition_data();
     void policyTabOnlyInTheZeyEdition();
@@ -56,9 +56,12 @@ void SettingsWindowsTest::paletteCellColoursItsField() {
     QVERIFY(form);
     QCOMPARE(form->windowTitle(), QStringLiteral("Ayarlar"));
     QCOMPARE(form->findChild<QLabel*>("Label1_1")->text(), QStringLiteral("Color of station-1"));
-    QCOMPARE(form->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Label2_\\d+$"))).size(), 78);
+    QCOMPARE(
+        form->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Label2_\\d+$"))).size(),
+        78);
     Click(form, "Label2_14");  // row 1, column 1
-    QCOMPARE(form->findChild<QLabel*>("Label3_1")->palette().color(QPalette::Window), QColor(0, 0x80, 0x80));
+    QCOMPARE(form->findChild<QLabel*>("Label3_1")->palette().color(QPalette::Window),
+             QColor(0, 0x80, 0x80));
     Click(form, "Label2_45");  // row 3, column 6: blue into station 2
     form->findChild<QCheckBox*>("Check1_0")->setChecked(false);
     Click(form, "Command1");

@@ -15,7 +15,7 @@ namespace kovu3 {
 class StationWindowTest final : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void addRenameAndSeeThemInTheStore();
     void twoClickDelete();
     void emptyNewRecordRowOnlyBeeps();
@@ -31,8 +31,12 @@ Form_IstGir* OpenStations(Anamenu& window) {
     return qobject_cast<Form_IstGir*>(window.childForm(QStringLiteral("Form_IstGir")));
 }
 
-QTableView* Grid(Form_IstGir* form) { return form->findChild<QTableView*>("DBGrid1"); }
-QPushButton* DeleteButton(Form_IstGir* form) { return form->findChild<QPushButton*>("Command2"); }
+QTableView* Grid(Form_IstGir* form) {
+    return form->findChild<QTableView*>("DBGrid1");
+}
+QPushButton* DeleteButton(Form_IstGir* form) {
+    return form->findChild<QPushButton*>("Command2");
+}
 
 void Type(Form_IstGir* form, int row, int column, const QString& text) {
     QAbstractItemModel* model = Grid(form)->model();
@@ -42,7 +46,8 @@ void Type(Form_IstGir* form, int row, int column, const QString& text) {
 std::vector<std::pair<std::string, std::string>> Stored(const test::DesktopMachine& machine) {
     auto opened = StationStore::Open(machine.environment.layout.StationDatabase());
     std::vector<std::pair<std::string, std::string>> rows;
-    for (const StationRecord& record : opened.store->List().records) rows.emplace_back(record.No, record.Ad);
+    for (const StationRecord& record : opened.store->List().records)
+        rows.emplace_back(record.No, record.Ad);
     return rows;
 }
 
@@ -79,7 +84,8 @@ void StationWindowTest::addRenameAndSeeThemInTheStore() {
     QCOMPARE(Stored(machine), (Rows{{"123-45678", "Söğütlü Köprüsü"}, {"200-00001", "Adsız"}}));
     Type(form, 0, 1, QString::fromUtf8("Kızılırmak"));
     QCOMPARE(Stored(machine), (Rows{{"123-45678", "Kızılırmak"}, {"200-00001", "Adsız"}}));
-    QCOMPARE(StationName(machine.environment.layout.StationDatabase(), "123-45678"), std::string("Kızılırmak"));
+    QCOMPARE(StationName(machine.environment.layout.StationDatabase(), "123-45678"),
+             std::string("Kızılırmak"));
 }
 
 void StationWindowTest::twoClickDelete() {
@@ -144,7 +150,8 @@ void StationWindowTest::unreadableDatabaseIsReportedAndKept() {
     QTRY_COMPARE(test::MessagesShown().size(), 1);
     QVERIFY(test::MessagesShown().first().contains(QStringLiteral("Istasyon.db")));
     QCOMPARE(Grid(form)->model()->rowCount(), 0);
-    QVERIFY(!Grid(form)->model()->setData(Grid(form)->model()->index(0, 0), QStringLiteral("1"), Qt::EditRole));
+    QVERIFY(!Grid(form)->model()->setData(Grid(form)->model()->index(0, 0), QStringLiteral("1"),
+                                          Qt::EditRole));
     QCOMPARE(machine.folder.Read("kök dizin/Limdat/Istasyon.db"), garbage);
     test::CloseMessages();
 }
