@@ -1,0 +1,64 @@
+#include "reports/report_cells.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace kovu3 {
+
+std::string StationCode(std::string_view istNo) {
+    std::string_view left = istNo.substr(0, std::min<size_t>(3, istNo.size()));
+    std::string_view right = istNo.size() > 5 ? istNo.substr(istNo.size() - 5) : istNo;
+    return std::string(left) + "-" + std::string(right);
+}
+
+std::string ClockText(const LevelLine& line) {
+    return line.Hour + ":" + line.Minute;
+}
+
+std::string TimeText(const LevelLine& line) {
+    return "'" + ClockText(line);
+}
+
+std::string LevelEntry(const LevelLine& line) {
+    return line.Level == "-99" ? std::string() : line.Level;
+}
+
+std::string DayOfMonth(const LevelLine& line) {
+    return line.Date.substr(0, 2);
+}
+
+std::string FormatFixed(std::optional<double> value, int decimals) {
+    if (!value || !std::isfinite(*value) || std::fabs(*value) > 1e15) return {};
+    const long long scale = decimals == 2 ? 100 : 1;
+    // Away from zero at the half, as the spreadsheet's number formats round; digits are
+    // put together by hand so that the machine's locale never turns "." into ",".
+    long long scaled = std::llround(*value * static_cast<double>(scale));
+    std::string text = std::to_string(std::llabs(scaled) / scale);
+    if (decimals == 2) {
+        long long cents = std::llabs(scaled) % scale;
+        text += (cents < 10 ? ".0" : ".") + std::to_string(cents);
+    }
+    return scaled < 0 ? "-" + text : text;
+}
+
+std::string SignedText(long value) {
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+size_t CharacterCount(std::string_view text) {
+    size_t count = 0;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    return count;
+}
+
+ProductPath ProductFile(const std::filesystem::path& folder, const std::string& name) {
+    if (name.empty() || name == "." || name == ".." ||
+        name.find_first_of(std::string("/\\\0", 3)) != std::string::npos) {
+        return {{}, "\"" + name + "\" cannot be a file name in " + folder.string() +
+                        ": the station number of the processed file is not usable"};
+    }
+    return {folder / name, {}};
+}
+
+}  // namespace kovu3

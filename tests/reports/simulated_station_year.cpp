@@ -1,0 +1,55 @@
+#include "simulated_station_year.h"
+
+#include <gtest/gtest.h>
+
+#include "loggersim/raw_file_writer.h"
+#include "reports/cell_value.h"
+
+namespace kovu3::test {
+
+SimulatedStationYear::SimulatedStationYear(const std::string& language, sim::HydrographParams river)
+    : river_(river) {
+    settings_.DataDirectory = FolderText(data_.path());
+    settings_.ProgramFolder = FolderText(BinaryFolder());
+    settings_.Options[21] = language;
+    ApplyCalendar(settings_.calendar, language);
+    ApplyLanguage(settings_.texts, language);
+    settings_.DefaultExtremesPolicy = 3;
+}
+
+void SimulatedStationYear::AddReadOut(DateParts from, DateParts until) {
+    sim::LoggerFileSpec spec;
+    spec.stationId = "12345678";
+    spec.order = static_cast<int>(rawFiles_.size()) + 1;
+    spec.setup = {from, 0};
+    spec.readingsUntil = {until, sim::kMinutesPerDay};
+    std::string name = sim::RawFileName(spec);
+    data_.Write(name, sim::MakeRawFile(spec, river_));
+    rawFiles_.push_back(name);
+}
+
+std::filesystem::path SimulatedStationYear::Convert(int waterYear) {
+    ConversionRequest request;
+    request.station = "123-45678";
+    request.waterYear = waterYear;
+    request.rawFiles = rawFiles_;
+    request.stationName = "Test Deresi";
+    request.readingsLog = data_ / "List3.sil";
+    ConversionResult result = ConvertStationYear(request, settings_);
+    EXPECT_TRUE(result.written) << result.error;
+    return result.written ? result.processedFile : std::filesystem::path();
+}
+
+std::unique_ptr<Workbook> OpenProduct(const std::filesystem::path& path) {
+    Workbook::Opened opened = Workbook::Open(path);
+    EXPECT_TRUE(opened.workbook) << opened.error;
+    return std::move(opened.workbook);
+}
+
+std::string CellText(Worksheet& sheet, int row, int column) {
+    CellValue value = sheet.Get(row, column);
+    if (value.kind == CellKind::Number) return FormatSheetNumber(value.number);
+    return value.text;
+}
+
+}  // namespace kovu3::test
