@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "processing/processed_file_writer.h"
 #include "reports/processed_file_reader.h"
 #include "shell/file_io.h"
 #include "simulated_station_year.h"
@@ -286,6 +287,44 @@ TEST_F(LevelTableTest, MissingOrMalformedProcessedFileIsRefused) {
     ReportResult malformed = MakeLevelTable(request, year_.settings());
     EXPECT_NE(malformed.error.find("S2005123-45678.txt"), std::string::npos) << malformed.error;
     EXPECT_FALSE(fs::exists(year_.folder() / "S2005123-45678.xlsx"));
+}
+
+// A day of zero levels has a minimum but no maximum (0 never counts as one); when its
+// minimum is the first record of the series, its date and mean are still written.
+TEST(LevelTableDays, DayWithOnlyAMinimumAtRecordOneKeepsItsDateAndMean) {
+    test::SimulatedStationYear year;
+    std::vector<LevelLineText> series = {
+        MakeLevelLine(1, 0, 10, "000000", ' ', "01/10/2003"),
+        MakeLevelLine(1, 0, 20, "000000", ' ', "01/10/2003"),
+        MakeLevelLine(2, 0, 10, "000040", ' ', "02/10/2003"),
+        MakeLevelLine(2, 0, 20, "000050", ' ', "02/10/2003"),
+    };
+    DayPolicies policies;
+    policies.fill(kPolicyCombined);
+    YearStatistics stats = ComputeYearStatistics(series, policies);
+    ASSERT_EQ(stats.Daily[1].KNoMin, 1);
+    ASSERT_EQ(stats.Daily[1].KnoMax, -1);
+    LevelTableRequest request;
+    request.processedFile = year.folder().Write(
+        "S2004123-45678.txt", FormatProcessedFile({"VER4", "123-45678", "Dere", 2004, {}}, stats, series,
+                                                  year.settings().calendar));
+    ReportResult result = MakeLevelTable(request, year.settings());
+    ASSERT_EQ(result.error, "");
+    EXPECT_EQ(result.daysFilled, 2);
+    auto book = test::OpenProduct(result.path);
+    ASSERT_TRUE(book);
+    Worksheet* daily = book->Sheet("Gunluk");
+    ASSERT_TRUE(daily);
+    EXPECT_EQ(test::CellText(*daily, 5, 1), "01/10/2003");
+    EXPECT_EQ(daily->Get(5, 2).kind, CellKind::Empty);  // no maximum
+    EXPECT_EQ(test::CellText(*daily, 5, 4), "00:10");
+    EXPECT_EQ(test::CellText(*daily, 5, 5), "0");
+    EXPECT_EQ(test::CellText(*daily, 5, 6), "0");
+    EXPECT_EQ(test::CellText(*daily, 6, 1), "02/10/2003");
+    // October's maximum is on 2 October, its minimum the first record.
+    EXPECT_EQ(test::CellText(*daily, 21, 2),
+              "Aylık Maks:  H= 50cm 02/10/2003  00:20 - Aylık Min:  H=000000cm 01/10/2003  00:10 - "
+              "Aylık Ort:  H=25cm");
 }
 
 TEST(LevelTablePersian, DailySheetUsesTheYearsRealDayCount) {
