@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "rawfile/clear_listed_stations.h"
 #include "shell/ini_values.h"
 #include "shell/menu_texts.h"
 #include "shell/ui/form2.h"
@@ -44,6 +45,8 @@ Anamenu::Anamenu(const Environment& environment, QWidget* parent) : QMainWindow(
     resize(Twips(12000), Twips(9000));
     ApplyMenuTexts();
     runCommand("MnuLogo");
+    // Raw files read out since the last start: their station-years are to be converted anew.
+    ClearListedStations(settings_);
     if (!startupProblems_.empty()) {
         QString text;
         for (const std::string& problem : startupProblems_) text += Q(problem) + QLatin1Char('\n');
