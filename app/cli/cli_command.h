@@ -38,6 +38,9 @@ int RunStations(const CliContext& context, Arguments args);
 int RunConvert(const CliContext& context, Arguments args);
 int RunCheck(const CliContext& context, Arguments args);
 int RunDecode(const CliContext& context, Arguments args);
+int RunLevelTable(const CliContext& context, Arguments args);
+int RunDischargeTable(const CliContext& context, Arguments args);
+int RunFlumo(const CliContext& context, Arguments args);
 
 extern const Command kSettingsCommand;
 extern const Command kDateCommand;
@@ -45,5 +48,8 @@ extern const Command kStationsCommand;
 extern const Command kConvertCommand;
 extern const Command kCheckCommand;
 extern const Command kDecodeCommand;
+extern const Command kLevelTableCommand;
+extern const Command kDischargeTableCommand;
+extern const Command kFlumoCommand;
 
 }  // namespace kovu3::cli

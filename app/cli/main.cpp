@@ -23,6 +23,9 @@ const Command* const kCommands[] = {
     &kConvertCommand,
     &kCheckCommand,
     &kDecodeCommand,
+    &kLevelTableCommand,
+    &kDischargeTableCommand,
+    &kFlumoCommand,
 };
 
 void PrintOverview(std::ostream& out) {
