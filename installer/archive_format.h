@@ -21,10 +21,10 @@ inline constexpr size_t kStepSize = 4096;
 
 // Byte positions inside the trailer.
 namespace trailer {
-inline constexpr size_t kCrc = 0;         // CRC-32 of every byte before the trailer
-inline constexpr size_t kCount = 4;       // N, the number of members
-inline constexpr size_t kListOffset = 16; // where the member list starts
-inline constexpr size_t kListPacked = 20; // 0: list stored, otherwise a zlib stream
+inline constexpr size_t kCrc = 0;          // CRC-32 of every byte before the trailer
+inline constexpr size_t kCount = 4;        // N, the number of members
+inline constexpr size_t kListOffset = 16;  // where the member list starts
+inline constexpr size_t kListPacked = 20;  // 0: list stored, otherwise a zlib stream
 }  // namespace trailer
 
 // Byte positions inside a member entry.
@@ -34,8 +34,8 @@ inline constexpr size_t kFolder = 256;
 inline constexpr size_t kSize = 512;        // size after extraction
 inline constexpr size_t kPackedSize = 516;  // written by our writer for inspection, never read
 inline constexpr size_t kOffset = 520;
-inline constexpr size_t kCrc = 524;         // CRC-32 of the extracted data
-inline constexpr size_t kStored = 528;      // 0: zlib stream, otherwise bytes as they stand
+inline constexpr size_t kCrc = 524;     // CRC-32 of the extracted data
+inline constexpr size_t kStored = 528;  // 0: zlib stream, otherwise bytes as they stand
 }  // namespace entry
 
 uint32_t ReadLe32(const unsigned char* bytes);

@@ -28,7 +28,9 @@ std::string BlockReader::Finish() {
     return streamEnded_ ? std::string() : step.problem;
 }
 
-uint64_t BlockReader::InputPosition() const { return next_ - (packed_ ? stream_.avail_in : 0); }
+uint64_t BlockReader::InputPosition() const {
+    return next_ - (packed_ ? stream_.avail_in : 0);
+}
 
 BlockReader::Step BlockReader::ReadStored(std::span<char> out) {
     Step step;

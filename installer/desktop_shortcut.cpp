@@ -15,11 +15,20 @@ std::string StringValue(std::string_view text) {
     std::string value;
     for (char c : text) {
         switch (c) {
-            case '\\': value += "\\\\"; break;
-            case '\n': value += "\\n"; break;
-            case '\r': value += "\\r"; break;
-            case '\t': value += "\\t"; break;
-            default: value += c;
+            case '\\':
+                value += "\\\\";
+                break;
+            case '\n':
+                value += "\\n";
+                break;
+            case '\r':
+                value += "\\r";
+                break;
+            case '\t':
+                value += "\\t";
+                break;
+            default:
+                value += c;
         }
     }
     return value;
@@ -55,7 +64,8 @@ std::optional<fs::path> ConfiguredDesktop(const fs::path& home) {
         line = TrimBlanks(line);
         if (!line.starts_with("XDG_DESKTOP_DIR=")) continue;
         line.remove_prefix(16);
-        if (line.size() >= 2 && line.front() == '"' && line.back() == '"') line = line.substr(1, line.size() - 2);
+        if (line.size() >= 2 && line.front() == '"' && line.back() == '"')
+            line = line.substr(1, line.size() - 2);
         std::string value;
         for (size_t i = 0; i < line.size(); ++i) {
             if (line[i] == '\\' && i + 1 < line.size()) ++i;
@@ -64,7 +74,8 @@ std::optional<fs::path> ConfiguredDesktop(const fs::path& home) {
         for (std::string_view prefix : {"$HOME", "${HOME}"}) {
             if (value.starts_with(prefix)) value = home.string() + value.substr(prefix.size());
         }
-        if (!value.empty() && value.front() == '/') desktop = fs::path(value);  // the last one counts
+        if (!value.empty() && value.front() == '/')
+            desktop = fs::path(value);  // the last one counts
     }
     return desktop;
 }
@@ -81,9 +92,15 @@ std::string DesktopEntryText(std::string_view name, const fs::path& program) {
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Version=1.0\n"
-           "Name=" + StringValue(name) + "\n"
-           "Exec=" + ExecArgument(program.string()) + "\n"
-           "Path=" + StringValue(program.parent_path().string()) + "\n"
+           "Name=" +
+           StringValue(name) +
+           "\n"
+           "Exec=" +
+           ExecArgument(program.string()) +
+           "\n"
+           "Path=" +
+           StringValue(program.parent_path().string()) +
+           "\n"
            "Terminal=false\n";
 }
 

@@ -15,10 +15,10 @@ namespace fs = std::filesystem;
 fs::path DatabaseEngineFolder(const SystemLayout& layout);
 
 enum class EngineCheck {
-    EnginePresent,    // nothing to do
-    SetupStarted,     // vt/SETUP.EXE runs on its own
-    SetupMissing,     // no vt/SETUP.EXE on the medium
-    SetupNotRunnable, // it is there but cannot be run (not executable, or exec failed)
+    EnginePresent,     // nothing to do
+    SetupStarted,      // vt/SETUP.EXE runs on its own
+    SetupMissing,      // no vt/SETUP.EXE on the medium
+    SetupNotRunnable,  // it is there but cannot be run (not executable, or exec failed)
 };
 
 struct EngineCheckResult {

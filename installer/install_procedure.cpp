@@ -25,7 +25,10 @@ InstallResult& Fail(InstallResult& result, std::string message, std::string deta
 void MarkIfProgram(const fs::path& file) {
     char start[4] = {};
     std::ifstream(file, std::ios::binary).read(start, sizeof start);
-    const bool program = std::string_view(start, 4) == "\x7F" "ELF" || std::string_view(start, 2) == "#!";
+    const bool program = std::string_view(start, 4) ==
+                             "\x7F"
+                             "ELF" ||
+                         std::string_view(start, 2) == "#!";
     if (!program) return;
     std::error_code ec;
     const fs::perms mode = fs::status(file, ec).permissions();
@@ -66,13 +69,14 @@ InstallResult RunInstall(const InstallRequest& request, const InstallReporter& r
     InstallResult result;
     SetupTextResult setup = ReadSetupText(request.medium);
     if (!setup.error.empty()) return Fail(result, setup.error);
-    const fs::path install = request.target ? *request.target
-                                            : InstallFolderOf(setup.text.klasad, request.layout);
+    const fs::path install =
+        request.target ? *request.target : InstallFolderOf(setup.text.klasad, request.layout);
     result.installFolder = install;
 
     report({InstallStage::Folders, InstallEventKind::StageStarted,
             "Creating folders in " + install.string()});
-    for (const fs::path& folder : {ProgramFolderOf(install), DataFolderOf(install), BackupFolderOf(install)}) {
+    for (const fs::path& folder :
+         {ProgramFolderOf(install), DataFolderOf(install), BackupFolderOf(install)}) {
         std::error_code ec;
         fs::create_directories(folder, ec);
         std::error_code isFolderError;
@@ -98,13 +102,15 @@ InstallResult RunInstall(const InstallRequest& request, const InstallReporter& r
     ShortcutResult shortcut = WriteDesktopShortcut(desktop, setup.text.progac, program);
     if (!shortcut.error.empty()) return Fail(result, shortcut.error);
     result.shortcut = shortcut.file;
-    result.notes.push_back("Desktop shortcut " + shortcut.file.string() + " starts " + program.string());
+    result.notes.push_back("Desktop shortcut " + shortcut.file.string() + " starts " +
+                           program.string());
     std::error_code ec;
     if (!fs::is_regular_file(program, ec)) {
         result.notes.push_back("Note: " + program.string() + " is not among the extracted files");
     }
 
-    report({InstallStage::EngineCheck, InstallEventKind::StageStarted, "Checking the database engine"});
+    report({InstallStage::EngineCheck, InstallEventKind::StageStarted,
+            "Checking the database engine"});
     result.notes.push_back(CheckDatabaseEngine(request.layout, request.medium).note);
 
     result.ok = true;

@@ -18,10 +18,10 @@ namespace fs = std::filesystem;
 inline constexpr const char* kInstallSucceeded = "Setup successfully complemented";
 
 struct InstallRequest {
-    fs::path medium;                     // folder of setup.txt, prog.dsk, veri.dsk and vt/
-    SystemLayout layout;                 // where "C:\" lies on this machine
-    std::optional<fs::path> target;      // replaces the installation folder of setup.txt
-    std::optional<fs::path> desktop;     // default: the user's desktop folder
+    fs::path medium;                  // folder of setup.txt, prog.dsk, veri.dsk and vt/
+    SystemLayout layout;              // where "C:\" lies on this machine
+    std::optional<fs::path> target;   // replaces the installation folder of setup.txt
+    std::optional<fs::path> desktop;  // default: the user's desktop folder
 };
 
 enum class InstallStage { Folders, ProgramArchive, DataArchive, Shortcut, EngineCheck };
@@ -43,10 +43,10 @@ using InstallReporter = std::function<void(const InstallEvent&)>;
 
 struct InstallResult {
     bool ok = false;
-    std::string message;        // the failure's own text, or kInstallSucceeded
-    std::string detail;         // which file and what is wrong with it
-    fs::path installFolder;     // F
-    fs::path shortcut;          // the launcher written
+    std::string message;             // the failure's own text, or kInstallSucceeded
+    std::string detail;              // which file and what is wrong with it
+    fs::path installFolder;          // F
+    fs::path shortcut;               // the launcher written
     std::vector<std::string> notes;  // what the steps found on the way
 };
 
@@ -55,8 +55,14 @@ struct InstallResult {
 InstallResult RunInstall(const InstallRequest& request, const InstallReporter& report);
 
 // The three folders below the installation folder.
-inline fs::path ProgramFolderOf(const fs::path& install) { return install / "kovueng"; }
-inline fs::path DataFolderOf(const fs::path& install) { return install / "dat"; }
-inline fs::path BackupFolderOf(const fs::path& install) { return install / "yedek"; }
+inline fs::path ProgramFolderOf(const fs::path& install) {
+    return install / "kovueng";
+}
+inline fs::path DataFolderOf(const fs::path& install) {
+    return install / "dat";
+}
+inline fs::path BackupFolderOf(const fs::path& install) {
+    return install / "yedek";
+}
 
 }  // namespace kovu3

@@ -52,7 +52,8 @@ bool Decode(std::string_view bytes, RgbPicture& picture, ErrorManager& manager) 
     picture.height = static_cast<int>(info.output_height);
     picture.rgb.resize(static_cast<size_t>(picture.width) * picture.height * 3);
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = picture.rgb.data() + static_cast<size_t>(info.output_scanline) * picture.width * 3;
+        JSAMPROW row =
+            picture.rgb.data() + static_cast<size_t>(info.output_scanline) * picture.width * 3;
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);

@@ -7,7 +7,9 @@
 namespace kovu3::dsk {
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 // "C:" and the like: a component that a Windows path would take as a drive.
 bool HasDriveLetter(std::string_view component) {
@@ -59,7 +61,8 @@ MemberPlace PlaceOfMember(std::string_view folder, std::string_view name, bool w
         return place;
     }
     size_t lastSeparator = name.find_last_of("\\/");
-    std::string_view tail = lastSeparator == std::string_view::npos ? name : name.substr(lastSeparator + 1);
+    std::string_view tail =
+        lastSeparator == std::string_view::npos ? name : name.substr(lastSeparator + 1);
     if (tail.empty() || tail == ".") {
         place.problem = "file name \"" + Cp1254ToUtf8(name) + "\" names no file";
         return place;
@@ -69,7 +72,8 @@ MemberPlace PlaceOfMember(std::string_view folder, std::string_view name, bool w
         return place;
     }
     if (std::string why = SplitComponents(name, nameParts); !why.empty() || nameParts.empty()) {
-        place.problem = "file name \"" + Cp1254ToUtf8(name) + "\" " + (why.empty() ? "names no file" : why);
+        place.problem =
+            "file name \"" + Cp1254ToUtf8(name) + "\" " + (why.empty() ? "names no file" : why);
         return place;
     }
     if (withFolder) {

@@ -83,8 +83,8 @@ fs::path InstallFolderOf(std::string_view klasad, const SystemLayout& layout) {
     for (char& c : text) {
         if (c == '\\') c = '/';
     }
-    const bool drive = text.size() >= 2 && std::isalpha(static_cast<unsigned char>(text[0])) &&
-                       text[1] == ':';
+    const bool drive =
+        text.size() >= 2 && std::isalpha(static_cast<unsigned char>(text[0])) && text[1] == ':';
     if (drive) text.erase(0, 2);
     fs::path folder;
     if (!drive && !text.empty() && text.front() == '/') {

@@ -21,9 +21,9 @@ struct SetupText {
 };
 
 struct SetupTextResult {
-    fs::path file;       // the setup.txt that was read (or looked for)
+    fs::path file;  // the setup.txt that was read (or looked for)
     SetupText text;
-    std::string error;   // empty when all three lines were read
+    std::string error;  // empty when all three lines were read
 };
 
 // Reads setup.txt from the medium folder (name matched ignoring case). The file is taken as

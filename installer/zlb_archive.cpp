@@ -37,8 +37,7 @@ std::string Hex(uint32_t value) {
 
 }  // namespace
 
-void TZLBArchive::Report(ProgressKind kind, std::string message, uint64_t done,
-                         uint64_t expected) {
+void TZLBArchive::Report(ProgressKind kind, std::string message, uint64_t done, uint64_t expected) {
     progress_ = {kind, std::move(message), done, expected};
     if (!OnProgress) return;
     int percent = expected == 0 ? 0 : static_cast<int>((done * 100 + expected / 2) / expected);
@@ -76,7 +75,8 @@ bool TZLBArchive::OpenArchive(const fs::path& path) {
     uint32_t crc = 0;
     std::array<char, dsk::kChecksumBlockSize> block;
     for (uint64_t done = 0; done < dataEnd;) {
-        auto wanted = static_cast<std::streamsize>(std::min<uint64_t>(block.size(), dataEnd - done));
+        auto wanted =
+            static_cast<std::streamsize>(std::min<uint64_t>(block.size(), dataEnd - done));
         archive.read(block.data(), wanted);
         if (archive.gcount() != wanted) throw corrupted("cannot read byte " + std::to_string(done));
         crc = dsk::Crc32(crc, std::string_view(block.data(), static_cast<size_t>(wanted)));
@@ -88,8 +88,8 @@ bool TZLBArchive::OpenArchive(const fs::path& path) {
     }
     if (uint32_t stored = dsk::ReadLe32(&trailer_[dsk::trailer::kCrc]); stored != crc) {
         throw corrupted("the trailer at byte " + std::to_string(dataEnd) + " gives CRC-32 " +
-                        Hex(stored) + ", the " + std::to_string(dataEnd) + " bytes before it give " +
-                        Hex(crc));
+                        Hex(stored) + ", the " + std::to_string(dataEnd) +
+                        " bytes before it give " + Hex(crc));
     }
 
     ReadList(archive, size);
@@ -128,7 +128,8 @@ void TZLBArchive::ReadList(std::istream& archive, uint64_t fileSize) {
     dsk::BlockReader reader(archive, listOffset, dataEnd, packed);
     std::array<char, dsk::kStepSize> buffer;
     while (list.size() < listBytes) {
-        size_t step = static_cast<size_t>(std::min<uint64_t>(buffer.size(), listBytes - list.size()));
+        size_t step =
+            static_cast<size_t>(std::min<uint64_t>(buffer.size(), listBytes - list.size()));
         auto read = reader.Read(std::span<char>(buffer.data(), step));
         list.append(buffer.data(), read.produced);
         if (!read.problem.empty()) {
@@ -136,12 +137,15 @@ void TZLBArchive::ReadList(std::istream& archive, uint64_t fileSize) {
                        " (" + std::to_string(list.size()) + " of " + std::to_string(listBytes) +
                        " bytes read)");
         }
-        if (packed) Report(ProgressKind::ReadingList, "Extracting archive registry", list.size(), listBytes);
+        if (packed)
+            Report(ProgressKind::ReadingList, "Extracting archive registry", list.size(),
+                   listBytes);
     }
     // The trailer's own fields are outside the checksum: a damaged count, offset or packing
     // flag shows as a list that does not end where the trailer begins.
     if (count == 0 && listOffset == dataEnd) return;  // an empty archive may carry no list at all
-    if (std::string problem = reader.Finish(); !problem.empty()) throw fail("member list: " + problem);
+    if (std::string problem = reader.Finish(); !problem.empty())
+        throw fail("member list: " + problem);
     if (reader.EndPosition() != dataEnd) {
         throw fail("the member list of " + std::to_string(count) + " entries from byte " +
                    std::to_string(listOffset) + " ends at byte " +
@@ -186,12 +190,13 @@ void TZLBArchive::ExtractMember(std::istream& archive, uint64_t dataEnd, uint32_
                                 const std::string& target) {
     const dsk::ArchiveEntry& entry = entries_[index];
     const std::string name = Cp1254ToUtf8(entry.FileName());
-    const std::string where = archiveName_.string() + ", member " + std::to_string(index) +
-                              " \"" + name + "\": ";
+    const std::string where =
+        archiveName_.string() + ", member " + std::to_string(index) + " \"" + name + "\": ";
     dsk::MemberPlace place = dsk::PlaceOfMember(entry.Folder(), entry.FileName(), ExtractWithPath);
     if (!place.problem.empty()) throw CorruptMember(index, where + place.problem);
 
-    if (target.empty()) throw ArchiveError("Unable to create destination path", where + "no target folder given");
+    if (target.empty())
+        throw ArchiveError("Unable to create destination path", where + "no target folder given");
     const fs::path folder = (fs::path(target) / place.relative).parent_path();
     std::error_code ec;
     fs::create_directories(folder, ec);

@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     }
     using kovu3::dsk::MemberSource;
     std::string noise;
-    for (unsigned i = 0, x = 1; i < 9000; ++i) noise += static_cast<char>((x = x * 1103515245u + 12345u) >> 24);
+    for (unsigned i = 0, x = 1; i < 9000; ++i)
+        noise += static_cast<char>((x = x * 1103515245u + 12345u) >> 24);
     const std::vector<MemberSource> members = {
         {"a.txt", "", "hello\r\n", false},
         {"bo\xFE.bin", "\\alt", noise, false},
@@ -27,7 +28,8 @@ int main(int argc, char** argv) {
         for (size_t count : {size_t{0}, size_t{1}, members.size()}) {
             kovu3::dsk::WriteOptions options;
             options.listStored = listStored;
-            auto image = kovu3::dsk::BuildArchive({members.begin(), members.begin() + count}, options);
+            auto image =
+                kovu3::dsk::BuildArchive({members.begin(), members.begin() + count}, options);
             for (char optionByte : {'\0', '\3'}) {
                 image.bytes.back() = optionByte;  // the fuzzer's option bits (never read)
                 std::ofstream(std::string(argv[1]) + "/seed" + std::to_string(number++) + ".dsk",

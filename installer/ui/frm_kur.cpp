@@ -41,8 +41,8 @@ QLabel* MakePicture(QWidget* parent, const char* name, const QPixmap& pixmap, QR
 // A label whose text is a link opened with the desktop's program for it.
 QLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const QString& url,
                  QRect geometry) {
-    QLabel* label = MakeLabel(parent, name, QString("<a href=\"%1\">%2</a>").arg(url, text.toHtmlEscaped()),
-                              geometry);
+    QLabel* label = MakeLabel(
+        parent, name, QString("<a href=\"%1\">%2</a>").arg(url, text.toHtmlEscaped()), geometry);
     label->setTextFormat(Qt::RichText);
     label->setCursor(Qt::PointingHandCursor);
     QObject::connect(label, &QLabel::linkActivated,
@@ -52,7 +52,9 @@ QLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const Q
 
 }  // namespace
 
-QString FrmKurTitle() { return QString(45, ' ') + "Kovu Elektronik"; }
+QString FrmKurTitle() {
+    return QString(45, ' ') + "Kovu Elektronik";
+}
 
 TfrmKur::TfrmKur(InstallRequest request, QWidget* parent)
     : QWidget(parent), request_(std::move(request)) {
@@ -76,8 +78,8 @@ void TfrmKur::BuildControls() {
     heading->setFont(font);
     heading->setStyleSheet("color: #143c78;");
 
-    QImage banner = WithTransparentBackground(JpegToImage(
-        std::string_view(reinterpret_cast<const char*>(kBannerJpeg), kBannerJpegSize)));
+    QImage banner = WithTransparentBackground(
+        JpegToImage(std::string_view(reinterpret_cast<const char*>(kBannerJpeg), kBannerJpegSize)));
     MakePicture(this, "Image4", QPixmap::fromImage(banner), QRect(170, 52, 470, 80));
 
     auto* group = new QGroupBox("Setup Directory", this);
@@ -97,10 +99,12 @@ void TfrmKur::BuildControls() {
     ProgressBar1_->setValue(0);
     Label10_ = MakeLabel(this, "Label10", QString(), QRect(170, 240, 470, 22));
 
-    BitBtn1_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), "Install", this);
+    BitBtn1_ =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), "Install", this);
     BitBtn1_->setObjectName("BitBtn1");
     BitBtn1_->setGeometry(410, 272, 110, 32);
-    BitBtn2_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
+    BitBtn2_ =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
     BitBtn2_->setObjectName("BitBtn2");
     BitBtn2_->setGeometry(530, 272, 110, 32);
     connect(BitBtn1_, &QPushButton::clicked, this, &TfrmKur::BitBtn1Click);
@@ -118,7 +122,8 @@ void TfrmKur::BuildContactPanel() {
     MakePicture(panel, "Image3", GlobeIcon(24), QRect(14, 46, 24, 24));
     MakeLink(panel, "Label4", kWebAddress, kWebUrl, QRect(48, 48, 360, 20));
     MakeLabel(panel, "Label5", "e-mail:", QRect(48, 82, 60, 20));
-    MakeLink(panel, "Label6", kMailAddress, QString("mailto:") + kMailAddress, QRect(112, 82, 300, 20));
+    MakeLink(panel, "Label6", kMailAddress, QString("mailto:") + kMailAddress,
+             QRect(112, 82, 300, 20));
 }
 
 void TfrmKur::showEvent(QShowEvent* event) {
@@ -132,9 +137,11 @@ void TfrmKur::FormShow() {
     SetupTextResult setup = ReadSetupText(request_.medium);
     progad_->setText(QString::fromStdString(setup.text.progad));
     progac_->setText(QString::fromStdString(setup.text.progac));
-    fs::path folder = request_.target ? *request_.target : InstallFolderOf(setup.text.klasad, request_.layout);
-    klasad_->setText(setup.text.klasad.empty() && !request_.target ? QString()
-                                                                  : QString::fromStdString(folder.string()));
+    fs::path folder =
+        request_.target ? *request_.target : InstallFolderOf(setup.text.klasad, request_.layout);
+    klasad_->setText(setup.text.klasad.empty() && !request_.target
+                         ? QString()
+                         : QString::fromStdString(folder.string()));
     if (!setup.error.empty()) ShowFailure(QString::fromStdString(setup.error), QString());
 }
 
@@ -142,10 +149,12 @@ void TfrmKur::BitBtn1Click() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     BitBtn1_->setEnabled(false);
     Label10_->clear();
-    InstallResult result = RunInstall(request_, [this](const InstallEvent& e) { OnInstallEvent(e); });
+    InstallResult result =
+        RunInstall(request_, [this](const InstallEvent& e) { OnInstallEvent(e); });
     BitBtn1_->setEnabled(true);
     QApplication::restoreOverrideCursor();
-    if (!result.installFolder.empty()) klasad_->setText(QString::fromStdString(result.installFolder.string()));
+    if (!result.installFolder.empty())
+        klasad_->setText(QString::fromStdString(result.installFolder.string()));
     if (!result.ok) {
         Label10_->clear();
         ShowFailure(QString::fromStdString(result.message), QString::fromStdString(result.detail));
@@ -160,11 +169,12 @@ void TfrmKur::BitBtn1Click() {
 }
 
 void TfrmKur::OnInstallEvent(const InstallEvent& event) {
-    const bool archiveStart = event.kind == InstallEventKind::StageStarted &&
-                              (event.stage == InstallStage::ProgramArchive ||
-                               event.stage == InstallStage::DataArchive);
+    const bool archiveStart =
+        event.kind == InstallEventKind::StageStarted &&
+        (event.stage == InstallStage::ProgramArchive || event.stage == InstallStage::DataArchive);
     if (archiveStart || event.kind == InstallEventKind::Progress) StepProgress();
-    if (event.kind == InstallEventKind::StageStarted) Label10_->setText(QString::fromStdString(event.message));
+    if (event.kind == InstallEventKind::StageStarted)
+        Label10_->setText(QString::fromStdString(event.message));
     // The work runs on this thread: let the bar and the label repaint now and then.
     qint64 now = QDateTime::currentMSecsSinceEpoch();
     if (now - lastRepaint_ >= 40) {

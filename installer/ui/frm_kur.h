@@ -34,8 +34,8 @@ protected:
 private:
     void BuildControls();
     void BuildContactPanel();
-    void FormShow();     // reads setup.txt into the fields
-    void BitBtn1Click(); // Install
+    void FormShow();      // reads setup.txt into the fields
+    void BitBtn1Click();  // Install
     void OnInstallEvent(const InstallEvent& event);
     void StepProgress();
     void ShowFailure(const QString& message, const QString& detail);

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <numbers>
 #include <fstream>
+#include <numbers>
 #include <vector>
 
 #include <jpeglib.h>
@@ -49,7 +49,8 @@ std::vector<unsigned char> Draw() {
         for (int y = top; y < bottom; ++y) {
             Rgb colour = white;
             if ((y - top) % 12 == 0 || x % 47 == 0) colour = grid;
-            if (y > surface) colour = Mix(shallow, deep, static_cast<double>(y - surface) / (bottom - surface));
+            if (y > surface)
+                colour = Mix(shallow, deep, static_cast<double>(y - surface) / (bottom - surface));
             if (std::abs(y - surface) <= 1) colour = line;
             unsigned char* p = &pixels[(y * kWidth + x) * 3];
             p[0] = colour.r;
@@ -96,13 +97,16 @@ int main(int argc, char** argv) {
     std::vector<unsigned char> pixels = Draw();
     std::vector<unsigned char> jpeg = Compress(pixels);
     std::ofstream picture(argv[1], std::ios::binary);
-    picture.write(reinterpret_cast<const char*>(jpeg.data()), static_cast<std::streamsize>(jpeg.size()));
+    picture.write(reinterpret_cast<const char*>(jpeg.data()),
+                  static_cast<std::streamsize>(jpeg.size()));
     std::ofstream source(argv[2]);
     source << "// Made by make_banner at build time: the JPEG picture of the setup window.\n"
               "#include <cstddef>\n\nnamespace kovu3 {\n\n"
               "extern const unsigned char kBannerJpeg[] = {";
-    for (size_t i = 0; i < jpeg.size(); ++i) source << (i % 16 ? " " : "\n    ") << int(jpeg[i]) << ",";
-    source << "\n};\nextern const std::size_t kBannerJpegSize = sizeof kBannerJpeg;\n\n}  // namespace kovu3\n";
+    for (size_t i = 0; i < jpeg.size(); ++i)
+        source << (i % 16 ? " " : "\n    ") << int(jpeg[i]) << ",";
+    source << "\n};\nextern const std::size_t kBannerJpegSize = sizeof kBannerJpeg;\n\n}  // "
+              "namespace kovu3\n";
     if (!picture || !source) {
         std::fprintf(stderr, "make_banner: cannot write %s or %s\n", argv[1], argv[2]);
         return 1;

@@ -50,7 +50,8 @@ Options ParseOptions(const std::vector<std::string>& words) {
             options.silent = true;
         } else if (word == "--install") {
             options.install = true;
-        } else if ((word == "--medium" || word == "--target" || word == "--screenshot") && hasValue) {
+        } else if ((word == "--medium" || word == "--target" || word == "--screenshot") &&
+                   hasValue) {
             const std::string& value = words[++i];
             if (word == "--medium") options.request.medium = fs::absolute(value, ec);
             if (word == "--target") options.request.target = fs::absolute(value, ec);
@@ -59,7 +60,8 @@ Options ParseOptions(const std::vector<std::string>& words) {
             options.error = "unknown or incomplete option '" + word + "'";
         }
     }
-    if (options.silent && !options.screenshot.empty()) options.error = "--silent shows no window to take";
+    if (options.silent && !options.screenshot.empty())
+        options.error = "--silent shows no window to take";
     return options;
 }
 
@@ -67,7 +69,8 @@ int RunSilent(const InstallRequest& request) {
     std::cout << "setup: medium " << request.medium.string() << std::endl;
     InstallResult result = RunInstall(request, [](const InstallEvent& event) {
         if (event.kind == InstallEventKind::StageStarted) std::cout << event.message << std::endl;
-        if (event.kind == InstallEventKind::FileExtracted) std::cout << "  " << event.message << std::endl;
+        if (event.kind == InstallEventKind::FileExtracted)
+            std::cout << "  " << event.message << std::endl;
     });
     for (const std::string& note : result.notes) std::cout << note << std::endl;
     if (!result.ok) {
@@ -92,9 +95,11 @@ int RunWindow(QApplication& app, const Options& options) {
             QRect area = window.frameGeometry();
             if (window.FailureBox()) area = area.united(window.FailureBox()->frameGeometry());
             QScreen* screen = window.screen();
-            QPixmap picture = screen ? screen->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-                                     : QPixmap();
-            if (picture.isNull() || QGuiApplication::platformName() == "offscreen") picture = window.grab();
+            QPixmap picture =
+                screen ? screen->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                       : QPixmap();
+            if (picture.isNull() || QGuiApplication::platformName() == "offscreen")
+                picture = window.grab();
             bool saved = picture.save(QString::fromStdString(options.screenshot), "PNG");
             if (!saved) std::cerr << "setup: cannot write " << options.screenshot << "\n";
             app.exit(saved ? 0 : 1);

@@ -25,7 +25,8 @@ QImage WithTransparentBackground(const QImage& picture) {
     // JPEG blurs flat colours a little: a small tolerance keeps the edges clean.
     auto near = [key](QRgb c) {
         return std::abs(qRed(c) - qRed(key)) + std::abs(qGreen(c) - qGreen(key)) +
-                   std::abs(qBlue(c) - qBlue(key)) <= 24;
+                   std::abs(qBlue(c) - qBlue(key)) <=
+               24;
     };
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -89,13 +90,14 @@ QPixmap PhoneIcon(int size) {
     return Icon(size, [](QPainter& painter, double s) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(20, 70, 140));
-        painter.drawRoundedRect(QRectF(s * 0.1, s * 0.1, s * 0.8, s * 0.25), s * 0.1, s * 0.1);  // handset
+        painter.drawRoundedRect(QRectF(s * 0.1, s * 0.1, s * 0.8, s * 0.25), s * 0.1,
+                                s * 0.1);  // handset
         painter.drawRoundedRect(QRectF(s * 0.2, s * 0.45, s * 0.6, s * 0.45), s * 0.08, s * 0.08);
         painter.setBrush(Qt::white);
         for (int row = 0; row < 2; ++row) {
             for (int col = 0; col < 3; ++col) {
-                painter.drawEllipse(QPointF(s * (0.33 + col * 0.17), s * (0.58 + row * 0.17)), s * 0.05,
-                                    s * 0.05);
+                painter.drawEllipse(QPointF(s * (0.33 + col * 0.17), s * (0.58 + row * 0.17)),
+                                    s * 0.05, s * 0.05);
             }
         }
     });
@@ -109,7 +111,8 @@ QPixmap GlobeIcon(int size) {
         painter.drawEllipse(ball);
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(ball.adjusted(s * 0.3, 0, -s * 0.3, 0));  // meridian
-        painter.drawLine(QPointF(ball.left(), ball.center().y()), QPointF(ball.right(), ball.center().y()));
+        painter.drawLine(QPointF(ball.left(), ball.center().y()),
+                         QPointF(ball.right(), ball.center().y()));
     });
 }
 

@@ -53,7 +53,9 @@ inline void SetLe32At(std::string& bytes, size_t position, uint32_t value) {
     dsk::WriteLe32(reinterpret_cast<unsigned char*>(bytes.data() + position), value);
 }
 
-inline size_t TrailerStart(const std::string& bytes) { return bytes.size() - dsk::kTrailerSize; }
+inline size_t TrailerStart(const std::string& bytes) {
+    return bytes.size() - dsk::kTrailerSize;
+}
 
 // Position of entry `index` in an archive written with a stored member list.
 inline size_t EntryStart(const std::string& bytes, size_t index) {
@@ -88,7 +90,8 @@ inline std::vector<std::string> FilesBelow(const std::filesystem::path& folder) 
     std::vector<std::string> files;
     std::error_code ec;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, ec)) {
-        if (!entry.is_directory()) files.push_back(entry.path().lexically_relative(folder).string());
+        if (!entry.is_directory())
+            files.push_back(entry.path().lexically_relative(folder).string());
     }
     std::sort(files.begin(), files.end());
     return files;

@@ -53,8 +53,9 @@ struct Medium {
     Medium() {
         request = test::ScratchInstall(folder, "kovu3\r\nKOVU3\r\nC:\\kovuprg\r\n");
         // 300 KB take 74 reports of the reader: the bar passes 100 and starts again.
-        folder.Write("medium/prog.dsk", test::ArchiveBytes({test::Member("kovu3", test::NoiseBytes(300000, 5)),
-                                                            test::Member("ilk.sil", "")}));
+        folder.Write("medium/prog.dsk",
+                     test::ArchiveBytes({test::Member("kovu3", test::NoiseBytes(300000, 5)),
+                                         test::Member("ilk.sil", "")}));
         WriteData(test::ArchiveBytes({test::Member("12345678.23M", "raw")}));
     }
     void WriteData(const std::string& bytes) const { folder.Write("medium/veri.dsk", bytes); }
@@ -79,7 +80,8 @@ void FrmKurTest::titleAndControls() {
     QCOMPARE(window.size(), QSize(654, 456));
     QCOMPARE(Child<QLabel>(window, "Label1")->text(), QString("Welcome Setup Program"));
     QCOMPARE(Child<QGroupBox>(window, "GroupBox1")->title(), QString("Setup Directory"));
-    QCOMPARE(Child<QLabel>(window, "klasad")->text(), QString::fromStdString(medium.Install().string()));
+    QCOMPARE(Child<QLabel>(window, "klasad")->text(),
+             QString::fromStdString(medium.Install().string()));
     QCOMPARE(Child<QLabel>(window, "progad")->text(), QString("kovu3"));
     QVERIFY(!Child<QLabel>(window, "progad")->isVisible());
     QCOMPARE(Child<QLabel>(window, "progac")->text(), QString("KOVU3"));
@@ -158,8 +160,9 @@ void FrmKurTest::missingSetupTextIsShownWhenTheWindowOpens() {
     TfrmKur window(medium.request);
     window.show();
     QVERIFY(window.FailureBox());
-    QCOMPARE(window.FailureBox()->text(),
-             QString::fromStdString("Cannot read " + (medium.request.medium / "setup.txt").string()));
+    QCOMPARE(
+        window.FailureBox()->text(),
+        QString::fromStdString("Cannot read " + (medium.request.medium / "setup.txt").string()));
     QCOMPARE(Child<QLabel>(window, "klasad")->text(), QString());
 }
 
@@ -176,7 +179,8 @@ void FrmKurTest::contactLinksOpenWithTheDesktop() {
     }
     QDesktopServices::unsetUrlHandler("https");
     QDesktopServices::unsetUrlHandler("mailto");
-    QCOMPARE(catcher.urls, (QList<QUrl>{QUrl("https://www.example.org/"), QUrl("mailto:info@example.org")}));
+    QCOMPARE(catcher.urls,
+             (QList<QUrl>{QUrl("https://www.example.org/"), QUrl("mailto:info@example.org")}));
 }
 
 void FrmKurTest::cancelClosesTheWindow() {

@@ -24,7 +24,8 @@ struct Machine {
     std::vector<InstallEvent> events;
 
     Machine() {
-        request = test::ScratchInstall(folder, "kovu3\r\nKOVU3 İstasyon\r\nC:\\kovuprg\r\n", "Masaüstü");
+        request =
+            test::ScratchInstall(folder, "kovu3\r\nKOVU3 İstasyon\r\nC:\\kovuprg\r\n", "Masaüstü");
         WriteProgram({Member("kovu3", "#!/bin/sh\n"), Member("ilk.sil", ""),
                       Member("versionno.txt", "3.8.0\r\n")});
         WriteData({Member("12345678.23M", "raw data"), Member("Istasyon.txt", "")});
@@ -72,11 +73,13 @@ TEST(Install, UnpacksBothArchivesMakesTheFoldersAndTheShortcut) {
     std::vector<std::string> files;
     for (const InstallEvent& event : machine.events) {
         if (event.kind == InstallEventKind::StageStarted) stages.push_back(event.stage);
-        if (event.kind == InstallEventKind::FileExtracted) files.push_back(fs::path(event.message).filename());
+        if (event.kind == InstallEventKind::FileExtracted)
+            files.push_back(fs::path(event.message).filename());
     }
-    EXPECT_EQ(stages, (std::vector<InstallStage>{InstallStage::Folders, InstallStage::ProgramArchive,
-                                                 InstallStage::DataArchive, InstallStage::Shortcut,
-                                                 InstallStage::EngineCheck}));
+    EXPECT_EQ(stages,
+              (std::vector<InstallStage>{InstallStage::Folders, InstallStage::ProgramArchive,
+                                         InstallStage::DataArchive, InstallStage::Shortcut,
+                                         InstallStage::EngineCheck}));
     EXPECT_EQ(files, (std::vector<std::string>{"kovu3", "ilk.sil", "versionno.txt", "12345678.23M",
                                                "Istasyon.txt"}));
 }
@@ -138,7 +141,8 @@ TEST(Install, FailuresStopTheStepAndKeepWhatWasDone) {
         Machine machine;
         machine.folder.Write("root/kovuprg", "a file where the folder should be");
         InstallResult result = machine.Run();
-        EXPECT_EQ(result.message, "Cannot create the folder " + (machine.Install() / "kovueng").string());
+        EXPECT_EQ(result.message,
+                  "Cannot create the folder " + (machine.Install() / "kovueng").string());
     }
 }
 
@@ -159,27 +163,30 @@ TEST(SetupText, LinesAreCutTo72CharactersThenTrimmed) {
         {"C:\\kovuprg", "C:\\kovuprg"},
         {"   C:\\kovuprg  \t", "C:\\kovuprg"},
         {"C:\\" + seventy + "yz", "C:\\" + seventy.substr(0, 69)},  // 74 characters
-        {seventy + "  tail", seventy},                               // the cut leaves blanks
-        {"C:\\ğ" + std::string(67, 'a') + "BCD", "C:\\ğ" + std::string(67, 'a') + "B"},  // ğ counts as one
+        {seventy + "  tail", seventy},                              // the cut leaves blanks
+        {"C:\\ğ" + std::string(67, 'a') + "BCD",
+         "C:\\ğ" + std::string(67, 'a') + "B"},  // ğ counts as one
     };
     for (const Row& row : rows) {
         SetupText text = ParseSetupText("kovu3\r\nKOVU3\r\n" + row.line3 + "\r\n");
         EXPECT_EQ(text.klasad, row.folder) << row.line3;
         EXPECT_EQ(text.progad, "kovu3");
         // The same line in the Windows Turkish code page gives the same field.
-        EXPECT_EQ(ParseSetupText("a\nb\n" + Utf8ToCp1254(row.line3)).klasad, row.folder) << row.line3;
+        EXPECT_EQ(ParseSetupText("a\nb\n" + Utf8ToCp1254(row.line3)).klasad, row.folder)
+            << row.line3;
     }
 }
 
 TEST(SetupText, InstallationFolderOnThisMachine) {
     SystemLayout layout{"/home/ayşe"};
     const std::pair<const char*, const char*> rows[] = {
-        {"C:\\kovuprg", "/home/ayşe/kovuprg"},   {"C:\\kovuprg\\", "/home/ayşe/kovuprg"},
+        {"C:\\kovuprg", "/home/ayşe/kovuprg"},      {"C:\\kovuprg\\", "/home/ayşe/kovuprg"},
         {"d:/Kovu 3/prg", "/home/ayşe/Kovu 3/prg"}, {"C:\\", "/home/ayşe"},
-        {"kovuprg", "/home/ayşe/kovuprg"},       {"/opt/kovu3/", "/opt/kovu3"},
+        {"kovuprg", "/home/ayşe/kovuprg"},          {"/opt/kovu3/", "/opt/kovu3"},
         {"C:\\a\\\\b", "/home/ayşe/a/b"},
     };
-    for (const auto& [text, folder] : rows) EXPECT_EQ(InstallFolderOf(text, layout), fs::path(folder)) << text;
+    for (const auto& [text, folder] : rows)
+        EXPECT_EQ(InstallFolderOf(text, layout), fs::path(folder)) << text;
 }
 
 TEST(Shortcut, LauncherQuotesThePathAndFollowsTheUserDesktop) {

@@ -36,9 +36,10 @@ const std::string kData = test::NoiseBytes(9000, 11);
 TEST_P(DamagedMember, IsRefusedWithoutWritingPastWhatWasRead) {
     const MemberDamage& damage = GetParam();
     test::TestFolder folder;
-    std::string bytes = ArchiveBytes({Member("first.txt", "1"), Member("second.bin", kData, damage.stored),
-                                      Member("third.txt", "3")},
-                                     true);
+    std::string bytes =
+        ArchiveBytes({Member("first.txt", "1"), Member("second.bin", kData, damage.stored),
+                      Member("third.txt", "3")},
+                     true);
     damage.apply(bytes, test::EntryStart(bytes, 1));
     dsk::SealArchive(bytes);
 
@@ -85,9 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
                          for (size_t i = 4000; i < 4100; ++i) b[offset + i] = 0;
                      },
                      true},
-        MemberDamage{"offset into another member's stream", false,
-                     [](std::string& b, size_t e) { test::SetLe32At(b, e + dsk::entry::kOffset, 0); },
-                     true, "1"},
+        MemberDamage{
+            "offset into another member's stream", false,
+            [](std::string& b, size_t e) { test::SetLe32At(b, e + dsk::entry::kOffset, 0); }, true,
+            "1"},
         MemberDamage{"stored flag taken for packed", true,
                      [](std::string& b, size_t e) { b[e + dsk::entry::kStored] = 0; }, true, ""},
         MemberDamage{"CRC differs with CheckCRC", false,
@@ -145,11 +147,10 @@ INSTANTIATE_TEST_SUITE_P(
     Names, EscapingMember,
     ::testing::Values(Escape{"..\\evil.txt", "", false}, Escape{"../evil.txt", "", false},
                       Escape{"..", "", false}, Escape{".", "", false},
-                      Escape{"sub\\..\\..\\evil.txt", "", false},
-                      Escape{"\\evil.txt", "", false}, Escape{"/tmp/evil.txt", "", false},
-                      Escape{"C:\\evil.txt", "", false}, Escape{"c:evil.txt", "", false},
-                      Escape{"", "", false}, Escape{"dir\\", "", false},
-                      Escape{std::string("ok\0.txt", 7), "", false},
+                      Escape{"sub\\..\\..\\evil.txt", "", false}, Escape{"\\evil.txt", "", false},
+                      Escape{"/tmp/evil.txt", "", false}, Escape{"C:\\evil.txt", "", false},
+                      Escape{"c:evil.txt", "", false}, Escape{"", "", false},
+                      Escape{"dir\\", "", false}, Escape{std::string("ok\0.txt", 7), "", false},
                       Escape{"evil.txt", "..", true}, Escape{"evil.txt", "\\..\\..", true},
                       Escape{"evil.txt", "sub\\..\\..\\x", true}, Escape{"evil.txt", "/tmp", true},
                       Escape{"evil.txt", "D:\\x", true},
@@ -159,10 +160,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Extraction, NamesThatStayInsideTheTarget) {
     test::TestFolder folder;
     std::vector<test::MemberSource> members = {
-        {"x.txt", "\\sub\\", "1", false},          // the archive's own folder form
-        {"y.txt", "sub\\\\deeper", "2", false},    // doubled separators
-        {"in\\z.txt", "", "3", true},              // a folder inside the name
-        {"..dots", ".\\", "4", false},             // dots that climb nowhere
+        {"x.txt", "\\sub\\", "1", false},        // the archive's own folder form
+        {"y.txt", "sub\\\\deeper", "2", false},  // doubled separators
+        {"in\\z.txt", "", "3", true},            // a folder inside the name
+        {"..dots", ".\\", "4", false},           // dots that climb nowhere
     };
     TZLBArchive archive;
     archive.ExtractWithPath = true;
@@ -186,7 +187,8 @@ TEST(Extraction, TargetWithTrailingOrDoubledSeparators) {
         TZLBArchive archive;
         archive.OpenArchive(path);
         archive.ExtractAll(target);
-        EXPECT_EQ(test::FilesBelow(folder / "hedef"), (std::vector<std::string>{"a.txt", "alt/a.txt"}))
+        EXPECT_EQ(test::FilesBelow(folder / "hedef"),
+                  (std::vector<std::string>{"a.txt", "alt/a.txt"}))
             << target;
     }
     EXPECT_EQ(dsk::NormalizeTargetFolder("C:\\\\\\kovuprg\\\\kovueng\\"), "C:/kovuprg/kovueng");
@@ -194,7 +196,8 @@ TEST(Extraction, TargetWithTrailingOrDoubledSeparators) {
 
 TEST(Extraction, ReplaceQuestionDecides) {
     test::TestFolder folder;
-    fs::path path = folder.Write("a.dsk", ArchiveBytes({Member("a.txt", "new"), Member("b.txt", "new")}));
+    fs::path path =
+        folder.Write("a.dsk", ArchiveBytes({Member("a.txt", "new"), Member("b.txt", "new")}));
     folder.Write("t/a.txt", "old");
     folder.Write("t/b.txt", "old");
     std::vector<fs::path> asked;

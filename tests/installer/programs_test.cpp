@@ -13,7 +13,9 @@ using test::ArchiveBytes;
 using test::Member;
 using test::ShellQuote;
 
-fs::path Program(const char* name) { return test::BinaryFolder() / name; }
+fs::path Program(const char* name) {
+    return test::BinaryFolder() / name;
+}
 
 // A medium and a fresh machine; runs setup with the machine's root and home.
 struct Machine {
@@ -26,22 +28,27 @@ struct Machine {
         folder.Write("kurulum ortamı/setup.txt", "kovu3\r\nKOVU3\r\nC:\\kovu prg\r\n");
         folder.Write("kurulum ortamı/prog.dsk",
                      ArchiveBytes({Member("kovu3", "#!/bin/sh\n"), Member("ilk.sil", "")}));
-        folder.Write("kurulum ortamı/veri.dsk", ArchiveBytes({Member("12345678.23M", "raw")}, true));
+        folder.Write("kurulum ortamı/veri.dsk",
+                     ArchiveBytes({Member("12345678.23M", "raw")}, true));
     }
-    test::ProgramRun Setup(const std::string& arguments, const fs::path& program = Program("setup")) const {
-        return test::RunProgram("cd / && KOVU3_SYSTEM_ROOT=" + ShellQuote((folder / "root").string()) +
-                                " HOME=" + ShellQuote((folder / "home").string()) +
-                                " XDG_CONFIG_HOME= " + ShellQuote(program.string()) + " " + arguments);
+    test::ProgramRun Setup(const std::string& arguments,
+                           const fs::path& program = Program("setup")) const {
+        return test::RunProgram(
+            "cd / && KOVU3_SYSTEM_ROOT=" + ShellQuote((folder / "root").string()) +
+            " HOME=" + ShellQuote((folder / "home").string()) +
+            " XDG_CONFIG_HOME= " + ShellQuote(program.string()) + " " + arguments);
     }
     fs::path Install() const { return folder / "root" / "kovu prg"; }
 };
 
 TEST(SetupSilent, InstallsAndSaysWhatItDid) {
     Machine machine;
-    test::ProgramRun run = machine.Setup("--silent --medium " + ShellQuote(machine.medium.string()));
+    test::ProgramRun run =
+        machine.Setup("--silent --medium " + ShellQuote(machine.medium.string()));
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("Setup successfully complemented"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find((machine.Install() / "dat" / "12345678.23M").string()), std::string::npos);
+    EXPECT_NE(run.output.find((machine.Install() / "dat" / "12345678.23M").string()),
+              std::string::npos);
     EXPECT_EQ(test::FilesBelow(machine.Install()),
               (std::vector<std::string>{"dat/12345678.23M", "kovueng/ilk.sil", "kovueng/kovu3"}));
     EXPECT_TRUE(fs::exists(machine.folder / "home" / "Desktop" / "KOVU3.desktop"));
@@ -52,8 +59,9 @@ TEST(SetupSilent, TargetOptionAndMediumBesideTheProgram) {
     // Without --medium the medium is the folder setup was started from.
     fs::copy_file(Program("setup"), machine.medium / "setup");
     fs::permissions(machine.medium / "setup", fs::perms::owner_all);
-    test::ProgramRun run = machine.Setup("--silent --target " + ShellQuote((machine.folder / "başka").string()),
-                                         machine.medium / "setup");
+    test::ProgramRun run =
+        machine.Setup("--silent --target " + ShellQuote((machine.folder / "başka").string()),
+                      machine.medium / "setup");
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(fs::exists(machine.folder / "başka" / "kovueng" / "kovu3"));
     EXPECT_FALSE(fs::exists(machine.Install()));
@@ -73,12 +81,17 @@ TEST(SetupSilent, FailuresEndWithTheirMessageAndStatus) {
     };
     for (const Row& row : rows) {
         Machine machine;
-        if (row.veri.empty()) fs::remove(machine.medium / "veri.dsk");
-        else machine.folder.Write("kurulum ortamı/veri.dsk", row.veri);
-        test::ProgramRun run = machine.Setup("--silent --medium " + ShellQuote(machine.medium.string()));
+        if (row.veri.empty())
+            fs::remove(machine.medium / "veri.dsk");
+        else
+            machine.folder.Write("kurulum ortamı/veri.dsk", row.veri);
+        test::ProgramRun run =
+            machine.Setup("--silent --medium " + ShellQuote(machine.medium.string()));
         EXPECT_EQ(run.status, 1) << row.what << "\n" << run.output;
-        EXPECT_NE(run.output.find(row.message), std::string::npos) << row.what << "\n" << run.output;
-        EXPECT_EQ(run.output.find("Setup successfully complemented"), std::string::npos) << row.what;
+        EXPECT_NE(run.output.find(row.message), std::string::npos) << row.what << "\n"
+                                                                   << run.output;
+        EXPECT_EQ(run.output.find("Setup successfully complemented"), std::string::npos)
+            << row.what;
         EXPECT_FALSE(fs::exists(machine.folder / "evil"));
         EXPECT_FALSE(fs::exists(machine.folder / "home" / "Desktop"));
     }
@@ -103,12 +116,15 @@ TEST(Mkdsk, WritesFoldersPackedOrStoredAndTheReaderGetsThemBack) {
         const char* options;
         bool stored;
         bool listStored;
-    } rows[] = {{"", false, false}, {"--store", true, false}, {"--store-list --level fcMaximum", false, true},
+    } rows[] = {{"", false, false},
+                {"--store", true, false},
+                {"--store-list --level fcMaximum", false, true},
                 {"--store --store-list", true, true}};
     for (const Row& row : rows) {
         const fs::path archivePath = folder / "çıktı.dsk";
-        test::ProgramRun run = test::RunProgram(ShellQuote(Program("mkdsk").string()) + " " + row.options +
-                                                " " + ShellQuote(archivePath.string()) + " " + source);
+        test::ProgramRun run =
+            test::RunProgram(ShellQuote(Program("mkdsk").string()) + " " + row.options + " " +
+                             ShellQuote(archivePath.string()) + " " + source);
         ASSERT_EQ(run.status, 0) << run.output;
         TZLBArchive archive;
         archive.ExtractWithPath = true;
@@ -143,7 +159,8 @@ TEST(Mkdsk, RefusesWhatTheArchiveCannotHold) {
         const char* message;
     } rows[] = {
         {archive + " " + ShellQuote((folder / "a").string()), 1, "Windows Turkish code page"},
-        {"--flat " + archive + " " + ShellQuote((folder / "b").string()), 1, "two members would be"},
+        {"--flat " + archive + " " + ShellQuote((folder / "b").string()), 1,
+         "two members would be"},
         {archive + " " + ShellQuote((folder / "none").string()), 1, "no file or folder"},
         {"--level fcHuge " + archive + " x", 2, "unknown level"},
         {archive, 2, "usage:"},

@@ -51,7 +51,8 @@ TEST_P(ArchiveRoundTrip, ExtractsEveryMemberByteForByteWithItsEvents) {
         Member("boş.txt", "", layout.membersStored),
         Member("büyük.bin", big, layout.membersStored, "\\alt klasör"),
     };
-    for (int i = 0; i < 7; ++i) members.push_back(Member("f" + std::to_string(i), "x", layout.membersStored));
+    for (int i = 0; i < 7; ++i)
+        members.push_back(Member("f" + std::to_string(i), "x", layout.membersStored));
     fs::path path = folder.Write("medium/prog.dsk", ArchiveBytes(members, layout.listStored));
 
     TZLBArchive archive;
@@ -139,7 +140,8 @@ TEST(Archive, StatesWithoutAnArchiveAndIndexes) {
 TEST(Archive, MissingOrUnopenableFile) {
     test::TestFolder folder;
     TZLBArchive archive;
-    EXPECT_EQ(MessageOf([&] { archive.OpenArchive(folder / "none.dsk"); }), "Archive file not found");
+    EXPECT_EQ(MessageOf([&] { archive.OpenArchive(folder / "none.dsk"); }),
+              "Archive file not found");
     fs::create_directories(folder / "a folder.dsk");
     EXPECT_EQ(MessageOf([&] { archive.OpenArchive(folder / "a folder.dsk"); }),
               "Unable to open file (" + (folder / "a folder.dsk").string() + ")");
@@ -153,7 +155,9 @@ struct Damage {
     const char* message;
 };
 
-void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.region; }
+void PrintTo(const Damage& damage, std::ostream* out) {
+    *out << damage.region;
+}
 
 class DamagedArchive : public ::testing::TestWithParam<Damage> {};
 
@@ -176,8 +180,12 @@ TEST_P(DamagedArchive, IsRefusedOnOpening) {
 constexpr const char* kCorrupted = "The archive file appears to be corrupted";
 constexpr const char* kNoList = "Unable to read archive file list";
 
-void Flip(std::string& bytes, size_t position) { bytes[position] = static_cast<char>(bytes[position] ^ 0x40); }
-size_t Trailer(const std::string& bytes) { return test::TrailerStart(bytes); }
+void Flip(std::string& bytes, size_t position) {
+    bytes[position] = static_cast<char>(bytes[position] ^ 0x40);
+}
+size_t Trailer(const std::string& bytes) {
+    return test::TrailerStart(bytes);
+}
 size_t ListStart(const std::string& bytes) {
     return test::Le32At(bytes, Trailer(bytes) + dsk::trailer::kListOffset);
 }
@@ -188,7 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"first member byte", [](std::string& b) { Flip(b, 0); }, kCorrupted},
         Damage{"member data", [](std::string& b) { Flip(b, 100); }, kCorrupted},
         Damage{"member list", [](std::string& b) { Flip(b, ListStart(b) + 3); }, kCorrupted},
-        Damage{"last byte before the trailer", [](std::string& b) { Flip(b, Trailer(b) - 1); }, kCorrupted},
+        Damage{"last byte before the trailer", [](std::string& b) { Flip(b, Trailer(b) - 1); },
+               kCorrupted},
         Damage{"trailer checksum", [](std::string& b) { Flip(b, Trailer(b)); }, kCorrupted},
         Damage{"one byte cut off", [](std::string& b) { b.pop_back(); }, kCorrupted},
         Damage{"a byte added", [](std::string& b) { b += 'x'; }, kCorrupted},

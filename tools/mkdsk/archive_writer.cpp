@@ -44,7 +44,8 @@ ArchiveImage BuildArchive(const std::vector<MemberSource>& members, const WriteO
         EntryBytes entryBytes{};
         PutShortString(&entryBytes[entry::kName], member.name);
         PutShortString(&entryBytes[entry::kFolder], member.folder);
-        std::string block = member.stored ? member.data : Deflate(member.data, options.level, image.error);
+        std::string block =
+            member.stored ? member.data : Deflate(member.data, options.level, image.error);
         if (!image.error.empty()) return image;
         WriteLe32(&entryBytes[entry::kSize], static_cast<uint32_t>(member.data.size()));
         WriteLe32(&entryBytes[entry::kPackedSize], static_cast<uint32_t>(block.size()));

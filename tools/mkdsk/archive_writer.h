@@ -11,7 +11,7 @@ struct MemberSource {
     std::string name;    // CP1254 bytes, at most 255
     std::string folder;  // relative folder, CP1254 with backslashes, at most 255 bytes
     std::string data;
-    bool stored = false; // true: bytes as they stand; false: one zlib stream
+    bool stored = false;  // true: bytes as they stand; false: one zlib stream
 };
 
 struct WriteOptions {

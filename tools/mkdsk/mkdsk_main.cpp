@@ -96,7 +96,8 @@ Collected Collect(const std::vector<fs::path>& paths, bool flat, bool stored) {
     std::map<std::string, int> seen;
     for (const MemberSource& member : out.members) {
         if (++seen[member.folder + "\\" + member.name] == 2) {
-            out.error = "two members would be " + kovu3::Cp1254ToUtf8(member.folder + "\\" + member.name);
+            out.error =
+                "two members would be " + kovu3::Cp1254ToUtf8(member.folder + "\\" + member.name);
             return out;
         }
     }
@@ -110,8 +111,9 @@ int List(const fs::path& path) {
         for (uint32_t i = 0; i < archive.FileCount(); ++i) {
             const auto& entry = archive.GetFileEntry(i);
             std::string where = entry.Folder().empty() ? "" : entry.Folder() + "\\";
-            std::printf("%5u %10u %-6s %08X %s\n", i, entry.Size(), entry.Stored() ? "stored" : "packed",
-                        entry.Crc(), kovu3::Cp1254ToUtf8(where + entry.FileName()).c_str());
+            std::printf("%5u %10u %-6s %08X %s\n", i, entry.Size(),
+                        entry.Stored() ? "stored" : "packed", entry.Crc(),
+                        kovu3::Cp1254ToUtf8(where + entry.FileName()).c_str());
         }
     } catch (const kovu3::ArchiveError& error) {
         std::cerr << "mkdsk: " << error.what() << "\n  " << error.detail() << "\n";
