@@ -99,6 +99,10 @@ FlumoResult ExportToFlumo(const fs::path& processedFile, const ProgramSettings& 
         return result;
     }
     const StationYearData& data = reader->Data();
+    if (std::string mismatch = CalendarMismatch(data, processedFile, settings); !mismatch.empty()) {
+        result.error = mismatch;
+        return result;
+    }
     ProductPath product = ProductFile(fs::absolute(processedFile, ec).parent_path(),
                                       FlumoFileName(data.SuYili, data.IstNo));
     if (!product.error.empty()) {

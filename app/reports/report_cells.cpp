@@ -52,6 +52,16 @@ size_t CharacterCount(std::string_view text) {
     return count;
 }
 
+std::string CalendarMismatch(const StationYearData& data, const std::filesystem::path& file,
+                             const ProgramSettings& settings) {
+    bool gregorian = settings.calendar.CalendarKind == 0;
+    if ((data.SuYili > 1900) == gregorian) return {};
+    constexpr size_t kWrongCalendarCaption = 119;
+    return file.string() + ": water year " + std::to_string(data.SuYili) + " is not a year of the " +
+           (gregorian ? "Gregorian" : "Persian") + " calendar in use. " +
+           settings.texts.Captions[kWrongCalendarCaption];
+}
+
 ProductPath ProductFile(const std::filesystem::path& folder, const std::string& name) {
     if (name.empty() || name == "." || name == ".." ||
         name.find_first_of(std::string("/\\\0", 3)) != std::string::npos) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "reports/processed_file_reader.h"
+#include "shell/program_settings.h"
 
 namespace kovu3 {
 
@@ -35,6 +36,11 @@ std::string SignedText(long value);
 
 // Characters (not bytes) of a UTF-8 text.
 size_t CharacterCount(std::string_view text);
+
+// Empty when the station-year's water year is of the calendar in use (a year above 1900 is
+// Gregorian); otherwise a refusal naming the file, with the language's own words for it.
+std::string CalendarMismatch(const StationYearData& data, const std::filesystem::path& file,
+                             const ProgramSettings& settings);
 
 struct ProductPath {
     std::filesystem::path path;

@@ -142,6 +142,8 @@ std::string TableFiller::Open(const std::string& templateName) {
     reader_ = ProcessedFileReader::Open(processed, settings_.calendar, error);
     if (!reader_) return error;
     const StationYearData& data = reader_->Data();
+    if (std::string mismatch = CalendarMismatch(data, processed, settings_); !mismatch.empty())
+        return mismatch;
 
     if (request_.includeReadings) {
         period_ = ResolveReadingsPeriod(request_.fromDate, request_.toDate, data.SuYili,

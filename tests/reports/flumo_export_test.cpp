@@ -152,12 +152,18 @@ TEST(FlumoExport, PersianYearsStartWithMehrAndGiveEsfandItsOwnLength) {
     }
 }
 
-TEST(FlumoExport, MissingProcessedFileIsRefusedByName) {
+TEST(FlumoExport, RefusedWithoutItsProcessedFileOrInTheOtherCalendar) {
     test::TestFolder folder;
     FlumoResult result = ExportToFlumo(folder / "S2004123-45678.txt", Settings("TURKCE"));
     EXPECT_NE(result.error.find((folder / "S2004123-45678.txt").string()), std::string::npos) << result.error;
     EXPECT_TRUE(result.path.empty());
     EXPECT_TRUE(fs::is_empty(folder.path()));
+    // A Gregorian station-year with the Persian calendar in use.
+    fs::path processed = WriteProcessed(folder, 2004, {MakeLevelLine(1, 0, 10, "000070", ' ', "01/10/2003")},
+                                        Settings("TURKCE").calendar);
+    FlumoResult persian = ExportToFlumo(processed, Settings("FARSCA"));
+    EXPECT_NE(persian.error.find("wrong calendar system"), std::string::npos) << persian.error;
+    EXPECT_FALSE(fs::exists(folder / "H04123-45678.DAT"));
     // No file chosen: nothing to do, nothing to say.
     FlumoResult none = ExportToFlumo({}, Settings("TURKCE"));
     EXPECT_EQ(none.error, "");
