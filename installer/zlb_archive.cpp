@@ -189,66 +189,76 @@ void TZLBArchive::ExtractAll(std::string_view targetFolder) {
 void TZLBArchive::ExtractMember(std::istream& archive, uint64_t dataEnd, uint32_t index,
                                 const std::string& target) {
     const dsk::ArchiveEntry& entry = entries_[index];
-    const std::string name = Cp1254ToUtf8(entry.FileName());
-    const std::string where =
-        archiveName_.string() + ", member " + std::to_string(index) + " \"" + name + "\": ";
+    const std::string where = archiveName_.string() + ", member " + std::to_string(index) + " \"" +
+                              Cp1254ToUtf8(entry.FileName()) + "\": ";
+    // Everything that can be known from the entry is checked before anything is written.
     dsk::MemberPlace place = dsk::PlaceOfMember(entry.Folder(), entry.FileName(), ExtractWithPath);
     if (!place.problem.empty()) throw CorruptMember(index, where + place.problem);
-
-    if (target.empty())
-        throw ArchiveError("Unable to create destination path", where + "no target folder given");
-    const fs::path folder = (fs::path(target) / place.relative).parent_path();
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    std::error_code isFolderError;
-    if (!fs::is_directory(folder, isFolderError)) {
-        throw ArchiveError("Unable to create destination path",
-                           folder.string() + ": " + (ec ? ec.message() : "not a folder"));
-    }
-    const fs::path file = fs::path(target) / place.relative;
-    const auto status = fs::symlink_status(file, ec);
-    if (fs::exists(status) && OnReplaceFile && !OnReplaceFile(file)) return;
-
     const uint64_t offset = entry.Offset();
-    const uint64_t size = entry.Size();
     if (offset > dataEnd) {
         throw CorruptMember(index, where + "its data offset " + std::to_string(offset) +
                                        " lies beyond the member data ending at byte " +
                                        std::to_string(dataEnd));
     }
-    if (entry.Stored() && offset + size > dataEnd) {
-        throw CorruptMember(index, where + std::to_string(size) + " stored bytes from byte " +
-                                       std::to_string(offset) +
+    if (entry.Stored() && offset + entry.Size() > dataEnd) {
+        throw CorruptMember(index, where + std::to_string(entry.Size()) +
+                                       " stored bytes from byte " + std::to_string(offset) +
                                        " run past the member data ending at byte " +
                                        std::to_string(dataEnd));
     }
+    if (target.empty()) {
+        throw ArchiveError("Unable to create destination path", where + "no target folder given");
+    }
+
+    const fs::path file = fs::path(target) / place.relative;
+    std::error_code ec;
+    fs::create_directories(file.parent_path(), ec);
+    std::error_code isFolderError;
+    if (!fs::is_directory(file.parent_path(), isFolderError)) {
+        throw ArchiveError(
+            "Unable to create destination path",
+            file.parent_path().string() + ": " + (ec ? ec.message() : "not a folder"));
+    }
+    const auto status = fs::symlink_status(file, ec);
+    if (fs::exists(status) && OnReplaceFile && !OnReplaceFile(file)) return;
     // A link left at the member's place is replaced, never followed out of the target.
     if (fs::is_symlink(status)) fs::remove(file, ec);
 
+    CopyMember(archive, dataEnd, index, file, where);
+    if (OnFileExtracted) OnFileExtracted(file);
+}
+
+void TZLBArchive::CopyMember(std::istream& archive, uint64_t dataEnd, uint32_t index,
+                             const fs::path& file, const std::string& where) {
+    const dsk::ArchiveEntry& entry = entries_[index];
+    const std::string message = "Extracting " + Cp1254ToUtf8(entry.FileName());
+    auto writeError = [&] {
+        return ArchiveError("Unable to write file (" + file.string() + ")",
+                            file.string() + ": " + std::strerror(errno));
+    };
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     if (!out) {
         throw ArchiveError("Unable to create file (" + file.string() + ")",
                            file.string() + ": " + std::strerror(errno));
     }
-    dsk::BlockReader reader(archive, offset, dataEnd, !entry.Stored());
+    dsk::BlockReader reader(archive, entry.Offset(), dataEnd, !entry.Stored());
     std::array<char, dsk::kStepSize> buffer;
+    const uint64_t size = entry.Size();
     uint64_t done = 0;
     uint32_t crc = 0;
     while (done < size) {
         size_t step = static_cast<size_t>(std::min<uint64_t>(buffer.size(), size - done));
         auto read = reader.Read(std::span<char>(buffer.data(), step));
+        // Only what was read or inflated is written, even when the step failed.
         out.write(buffer.data(), static_cast<std::streamsize>(read.produced));
-        if (!out) {
-            throw ArchiveError("Unable to write file (" + file.string() + ")",
-                               file.string() + ": " + std::strerror(errno));
-        }
+        if (!out) throw writeError();
         crc = dsk::Crc32(crc, std::string_view(buffer.data(), read.produced));
         done += read.produced;
         if (!read.problem.empty()) {
             throw CorruptMember(index, where + read.problem + " (" + std::to_string(done) + " of " +
                                            std::to_string(size) + " bytes extracted)");
         }
-        Report(ProgressKind::Extracting, "Extracting " + name, done, size);
+        Report(ProgressKind::Extracting, message, done, size);
     }
     // An empty member may come without any block; others must end where their size says.
     if (std::string problem = size > 0 ? reader.Finish() : ""; !problem.empty()) {
@@ -259,11 +269,7 @@ void TZLBArchive::ExtractMember(std::istream& archive, uint64_t dataEnd, uint32_
                                        ", the entry says " + Hex(entry.Crc()));
     }
     out.close();
-    if (!out) {
-        throw ArchiveError("Unable to write file (" + file.string() + ")",
-                           file.string() + ": " + std::strerror(errno));
-    }
-    if (OnFileExtracted) OnFileExtracted(file);
+    if (!out) throw writeError();
 }
 
 }  // namespace kovu3

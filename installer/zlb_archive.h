@@ -79,6 +79,8 @@ private:
     void ReadList(std::istream& archive, uint64_t fileSize);
     void ExtractMember(std::istream& archive, uint64_t dataEnd, uint32_t index,
                        const std::string& target);
+    void CopyMember(std::istream& archive, uint64_t dataEnd, uint32_t index, const fs::path& file,
+                    const std::string& where);
     void Report(ProgressKind kind, std::string message, uint64_t done, uint64_t expected);
 
     fs::path archiveName_;
