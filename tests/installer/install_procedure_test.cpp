@@ -226,7 +226,7 @@ TEST(EngineCheck, StartsTheSetupProgramOnlyWhenNeededAndRunnable) {
     fs::remove_all(layout.root / "Program Files");
 
     EXPECT_EQ(CheckDatabaseEngine(layout, medium).outcome, EngineCheck::SetupStarted);
-    for (int i = 0; i < 100 && folder.Read("started").empty(); ++i) {
+    for (int i = 0; i < 400 && folder.Read("started").empty(); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     EXPECT_EQ(folder.Read("started"), medium.string() + "\n");  // run in the medium folder
