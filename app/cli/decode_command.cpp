@@ -77,7 +77,10 @@ std::string JsonString(std::string_view raw) {
 
 std::string JsonList(const std::vector<std::string>& items) {
     std::string out = "[";
-    for (size_t i = 0; i < items.size(); ++i) out += (i ? "," : "") + JsonString(items[i]);
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) out += ',';
+        out += JsonString(items[i]);
+    }
     return out + "]";
 }
 
