@@ -164,6 +164,12 @@ TEST(FlumoExport, RefusedWithoutItsProcessedFileOrInTheOtherCalendar) {
     FlumoResult persian = ExportToFlumo(processed, Settings("FARSCA"));
     EXPECT_NE(persian.error.find("wrong calendar system"), std::string::npos) << persian.error;
     EXPECT_FALSE(fs::exists(folder / "H04123-45678.DAT"));
+    // A station number that would lead out of the data folder.
+    fs::path escaping = folder.Write("S2004x.txt", FormatProcessedFile({"VER4", "../../x", "", 2004, {}}, {}, {},
+                                                                       Settings("TURKCE").calendar));
+    FlumoResult outside = ExportToFlumo(escaping, Settings("TURKCE"));
+    EXPECT_NE(outside.error.find("cannot be a file name"), std::string::npos) << outside.error;
+    EXPECT_TRUE(outside.path.empty());
     // No file chosen: nothing to do, nothing to say.
     FlumoResult none = ExportToFlumo({}, Settings("TURKCE"));
     EXPECT_EQ(none.error, "");

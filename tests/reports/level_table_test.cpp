@@ -149,8 +149,20 @@ TEST_F(LevelTableTest, SummaryLinesAndMonthlySheet) {
 }
 
 TEST_F(LevelTableTest, ReadingsSheetListsOrdinaryReadingsFiveToARowUnderDayHeadings) {
-    ReportResult result = Make();
+    LevelTableRequest request;
+    request.processedFile = processed_;
+    std::vector<std::pair<uint64_t, uint64_t>> progress;
+    request.progress = [&](uint64_t done, uint64_t expected) { progress.emplace_back(done, expected); };
+    ReportResult result = MakeLevelTable(request, year_.settings());
     ASSERT_EQ(result.error, "");
+    // Progress runs over the days, the months and the level lines, and ends at its maximum.
+    ASSERT_FALSE(progress.empty());
+    uint64_t expected = 366 + 13 + static_cast<uint64_t>(reader_->LevelCount());
+    for (size_t i = 1; i < progress.size(); ++i) {
+        EXPECT_LE(progress[i - 1].first, progress[i].first);
+        EXPECT_EQ(progress[i].second, expected);
+    }
+    EXPECT_EQ(progress.back().first, expected);
     auto book = test::OpenProduct(result.path);
     ASSERT_TRUE(book);
     Worksheet* all = book->Sheet("Tamami");
