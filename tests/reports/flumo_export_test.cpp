@@ -19,17 +19,6 @@ ProgramSettings Settings(const char* language) {
     return settings;
 }
 
-// A processed file of the given level lines, as the conversion writes it.
-fs::path WriteProcessed(const test::TestFolder& folder, int waterYear, std::vector<LevelLineText> series,
-                        const Calendar& calendar) {
-    DayPolicies policies;
-    policies.fill(kPolicyCombined);
-    YearStatistics stats = ComputeYearStatistics(series, policies);
-    return folder.Write(ProcessedFileName(waterYear, "123-45678"),
-                        FormatProcessedFile({"VER4", "123-45678", "Dere", waterYear, {"a.03M"}}, stats,
-                                            series, calendar));
-}
-
 std::vector<std::string> Lines(const std::string& bytes) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -48,7 +37,7 @@ TEST(FlumoExport, ExactLinesOfASmallGregorianYear) {
     test::TestFolder folder;
     ProgramSettings settings = Settings("TURKCE");
     // The first record of a day never enters its mean, the first of the series does.
-    fs::path processed = WriteProcessed(folder, 2004,
+    fs::path processed = test::WriteProcessedFile(folder, 2004,
                                         {
                                             MakeLevelLine(1, 6, 30, "000123", ' ', "01/10/2003"),
                                             MakeLevelLine(1, 12, 0, "000150", ' ', "01/10/2003"),
@@ -134,7 +123,7 @@ TEST(FlumoExport, PersianYearsStartWithMehrAndGiveEsfandItsOwnLength) {
             MakeLevelLine(c.dayNo29, 0, 20, "000310", ' ', c.esfand29),
         };
         ASSERT_EQ(DayNoInWaterYear(c.esfand29, settings.calendar), c.dayNo29);
-        fs::path processed = WriteProcessed(folder, c.waterYear, series, settings.calendar);
+        fs::path processed = test::WriteProcessedFile(folder, c.waterYear, series, settings.calendar);
         FlumoResult result = ExportToFlumo(processed, settings);
         ASSERT_EQ(result.error, "");
         EXPECT_EQ(result.path.filename(), "H" + std::to_string(c.waterYear % 100) + "123-45678.DAT");
@@ -159,7 +148,7 @@ TEST(FlumoExport, RefusedWithoutItsProcessedFileOrInTheOtherCalendar) {
     EXPECT_TRUE(result.path.empty());
     EXPECT_TRUE(fs::is_empty(folder.path()));
     // A Gregorian station-year with the Persian calendar in use.
-    fs::path processed = WriteProcessed(folder, 2004, {MakeLevelLine(1, 0, 10, "000070", ' ', "01/10/2003")},
+    fs::path processed = test::WriteProcessedFile(folder, 2004, {MakeLevelLine(1, 0, 10, "000070", ' ', "01/10/2003")},
                                         Settings("TURKCE").calendar);
     FlumoResult persian = ExportToFlumo(processed, Settings("FARSCA"));
     EXPECT_NE(persian.error.find("wrong calendar system"), std::string::npos) << persian.error;

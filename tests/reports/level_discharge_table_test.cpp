@@ -14,18 +14,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Water year 2004: readings from 1 to 16 October 2003 and on 31 October. The rating curve
-// gives no flow below 1 cm above the lowest level of October, so that level has none.
-class LevelDischargeTableTest : public ::testing::Test {
+// The rating curve gives no flow below 1 cm above the lowest level of October, so that
+// level has none.
+class LevelDischargeTableTest : public test::OctoberStationYearTest {
 protected:
     void SetUp() override {
-        year_.AddReadOut({1, 10, 2003}, {16, 10, 2003});
-        year_.AddReadOut({31, 10, 2003}, {31, 10, 2003});
-        processed_ = year_.Convert(2004);
-        ASSERT_FALSE(processed_.empty());
-        std::string error;
-        reader_ = ProcessedFileReader::Open(processed_, year_.settings().calendar, error);
-        ASSERT_TRUE(reader_) << error;
+        test::OctoberStationYearTest::SetUp();
+        if (HasFatalFailure()) return;
         curve_.zeroFlowLevelCm = Level(Line(reader_->Data().Monthly[1].KNoMin)) + 1;
         year_.folder().Write("E12345678.dat", sim::MakeRatingCurve(curve_));
     }
@@ -38,11 +33,7 @@ protected:
         return MakeLevelDischargeTable(request, year_.settings());
     }
 
-    const SummaryEntry& Day(int dayNo) const { return reader_->Data().Daily[static_cast<size_t>(dayNo)]; }
-    LevelLine Line(int recordNo) const { return reader_->ReadLevelLine(recordNo); }
     static int Level(const LevelLine& line) { return std::stoi(line.Level); }
-    static std::string Clock(const LevelLine& line) { return line.Hour + ":" + line.Minute; }
-    static std::string Number(const LevelLine& line) { return std::string(TrimBlanks(line.Level)); }
     // The discharge cell of a level as the rating curve file holds it: a number, or "-".
     std::string Discharge(int level) const {
         std::string text = sim::DischargeText(curve_, level);
@@ -57,19 +48,16 @@ protected:
         LevelLine maximum = Line(Day(dayNo).KnoMax);
         LevelLine minimum = Line(Day(dayNo).KNoMin);
         EXPECT_EQ(test::CellText(daily, row, group), date);
-        EXPECT_EQ(test::CellText(daily, row, group + 1), Clock(maximum));
-        EXPECT_EQ(test::CellText(daily, row, group + 2), Number(maximum));
+        EXPECT_EQ(test::CellText(daily, row, group + 1), test::ShownTime(maximum));
+        EXPECT_EQ(test::CellText(daily, row, group + 2), test::ShownLevel(maximum));
         EXPECT_EQ(test::CellText(daily, row, group + 3), Discharge(Level(maximum)));
-        EXPECT_EQ(test::CellText(daily, row, group + 4), Clock(minimum));
-        EXPECT_EQ(test::CellText(daily, row, group + 5), Number(minimum));
+        EXPECT_EQ(test::CellText(daily, row, group + 4), test::ShownTime(minimum));
+        EXPECT_EQ(test::CellText(daily, row, group + 5), test::ShownLevel(minimum));
         EXPECT_EQ(test::CellText(daily, row, group + 6), Discharge(Level(minimum)));
         EXPECT_EQ(test::CellText(daily, row, group + 7), std::to_string(*Day(dayNo).Hort));
         EXPECT_EQ(test::CellText(daily, row, group + 8), Discharge(static_cast<int>(*Day(dayNo).Hort)));
     }
 
-    test::SimulatedStationYear year_;
-    fs::path processed_;
-    std::unique_ptr<ProcessedFileReader> reader_;
     sim::RatingCurveSpec curve_;
 };
 
@@ -112,17 +100,17 @@ TEST_F(LevelDischargeTableTest, DischargeBesideEveryLevelInTenColumnGroups) {
     };
     EXPECT_EQ(test::CellText(*daily, 21, 2),
               "Aylık Maks: H=" + maximum.Level + "cm Q=" + raw(Level(maximum)) + "m3/s " + maximum.Date +
-                  "  " + Clock(maximum) + " - Aylık Min: H=" + minimum.Level + "cm Q=" + raw(Level(minimum)) +
-                  "m3/s " + minimum.Date + "  " + Clock(minimum) + " - Aylık Ort: H= " +
+                  "  " + test::ShownTime(maximum) + " - Aylık Min: H=" + minimum.Level + "cm Q=" + raw(Level(minimum)) +
+                  "m3/s " + minimum.Date + "  " + test::ShownTime(minimum) + " - Aylık Ort: H= " +
                   std::to_string(*october.Hort) + "cm Q=" + mean + "m3/s ");
     EXPECT_EQ(daily->Get(42, 2).kind, CellKind::Empty);
 
     EXPECT_EQ(monthly->Get(8, 4).Number(), std::stoi(maximum.Date.substr(0, 2)));
-    EXPECT_EQ(test::CellText(*monthly, 8, 5), Clock(maximum));
-    EXPECT_EQ(test::CellText(*monthly, 8, 6), Number(maximum));
+    EXPECT_EQ(test::CellText(*monthly, 8, 5), test::ShownTime(maximum));
+    EXPECT_EQ(test::CellText(*monthly, 8, 6), test::ShownLevel(maximum));
     EXPECT_EQ(test::CellText(*monthly, 8, 7), Discharge(Level(maximum)));
-    EXPECT_EQ(test::CellText(*monthly, 8, 10), Clock(minimum));
-    EXPECT_EQ(test::CellText(*monthly, 8, 11), Number(minimum));
+    EXPECT_EQ(test::CellText(*monthly, 8, 10), test::ShownTime(minimum));
+    EXPECT_EQ(test::CellText(*monthly, 8, 11), test::ShownLevel(minimum));
     EXPECT_EQ(monthly->Get(8, 12).kind, CellKind::Text);  // the month's lowest level: no flow
     EXPECT_EQ(test::CellText(*monthly, 8, 12), "-");
 }
@@ -130,7 +118,7 @@ TEST_F(LevelDischargeTableTest, DischargeBesideEveryLevelInTenColumnGroups) {
 TEST_F(LevelDischargeTableTest, ReadingsFourToARowWithTheirDischarges) {
     ReportResult result = Make();
     ASSERT_EQ(result.error, "");
-    EXPECT_EQ(result.readingsListed, 17 * 144);
+    EXPECT_EQ(result.readingsListed, 18 * 144);
     auto book = test::OpenProduct(result.path);
     ASSERT_TRUE(book);
     Worksheet* all = book->Sheet("Tamami");
@@ -144,11 +132,11 @@ TEST_F(LevelDischargeTableTest, ReadingsFourToARowWithTheirDischarges) {
     LevelLine maximum = Line(Day(1).KnoMax);
     LevelLine minimum = Line(Day(1).KNoMin);
     EXPECT_EQ(test::CellText(*all, 3, 1), "01/10/2003");
-    EXPECT_EQ(test::CellText(*all, 3, 5), Clock(maximum));
-    EXPECT_EQ(test::CellText(*all, 3, 6), Number(maximum));
+    EXPECT_EQ(test::CellText(*all, 3, 5), test::ShownTime(maximum));
+    EXPECT_EQ(test::CellText(*all, 3, 6), test::ShownLevel(maximum));
     EXPECT_EQ(test::CellText(*all, 3, 7), Discharge(Level(maximum)));
-    EXPECT_EQ(test::CellText(*all, 3, 9), Clock(minimum));
-    EXPECT_EQ(test::CellText(*all, 3, 10), Number(minimum));
+    EXPECT_EQ(test::CellText(*all, 3, 9), test::ShownTime(minimum));
+    EXPECT_EQ(test::CellText(*all, 3, 10), test::ShownLevel(minimum));
     EXPECT_EQ(test::CellText(*all, 3, 11), Discharge(Level(minimum)));
     EXPECT_EQ(test::CellText(*all, 3, 13), std::to_string(*Day(1).Hort));
     EXPECT_EQ(test::CellText(*all, 3, 15), Discharge(static_cast<int>(*Day(1).Hort)));
@@ -162,8 +150,8 @@ TEST_F(LevelDischargeTableTest, ReadingsFourToARowWithTheirDischarges) {
         int row = 5 + k / 4;
         int column = k % 4 * 4 + 1;
         const LevelLine& line = day1[static_cast<size_t>(k)];
-        EXPECT_EQ(test::CellText(*all, row, column), Clock(line)) << k;
-        EXPECT_EQ(test::CellText(*all, row, column + 1), Number(line)) << k;
+        EXPECT_EQ(test::CellText(*all, row, column), test::ShownTime(line)) << k;
+        EXPECT_EQ(test::CellText(*all, row, column + 1), test::ShownLevel(line)) << k;
         EXPECT_EQ(test::CellText(*all, row, column + 2), Discharge(Level(line))) << k;
     }
     EXPECT_EQ(test::CellText(*all, 40, 13), "24:00");
@@ -195,7 +183,7 @@ TEST_F(LevelDischargeTableTest, RatingCurveFaults) {
         Worksheet* daily = book->Sheet("Gunluk");
         ASSERT_TRUE(daily);
         for (int column : {4, 7, 9}) EXPECT_EQ(test::CellText(*daily, 5, column), "-") << c.name << column;
-        EXPECT_EQ(test::CellText(*daily, 5, 3), Number(Line(Day(1).KnoMax))) << c.name;
+        EXPECT_EQ(test::CellText(*daily, 5, 3), test::ShownLevel(Line(Day(1).KnoMax))) << c.name;
         // No discharge to average: the month's mean discharge is empty, not an error.
         EXPECT_EQ(test::CellText(*daily, 22, 5), "") << c.name;
     }

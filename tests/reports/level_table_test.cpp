@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "processing/processed_file_writer.h"
 #include "reports/processed_file_reader.h"
 #include "shell/file_io.h"
 #include "simulated_station_year.h"
@@ -14,20 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Water year 2004 of station 123-45678: readings from 1 to 16 October 2003 and on 30 and 31
-// October; 17 to 29 October and everything after October have none.
-class LevelTableTest : public ::testing::Test {
+class LevelTableTest : public test::OctoberStationYearTest {
 protected:
-    void SetUp() override {
-        year_.AddReadOut({1, 10, 2003}, {16, 10, 2003});
-        year_.AddReadOut({30, 10, 2003}, {31, 10, 2003});
-        processed_ = year_.Convert(2004);
-        ASSERT_FALSE(processed_.empty());
-        std::string error;
-        reader_ = ProcessedFileReader::Open(processed_, year_.settings().calendar, error);
-        ASSERT_TRUE(reader_) << error;
-    }
-
     ReportResult Make(bool includeReadings = true, std::string from = {}, std::string to = {}) {
         LevelTableRequest request;
         request.processedFile = processed_;
@@ -36,11 +23,6 @@ protected:
         request.toDate = std::move(to);
         return MakeLevelTable(request, year_.settings());
     }
-
-    const SummaryEntry& Day(int dayNo) const { return reader_->Data().Daily[static_cast<size_t>(dayNo)]; }
-    LevelLine Line(int recordNo) const { return reader_->ReadLevelLine(recordNo); }
-    static std::string Clock(const LevelLine& line) { return line.Hour + ":" + line.Minute; }
-    static std::string Number(const LevelLine& line) { return std::string(TrimBlanks(line.Level)); }
 
     // The six cells of a day in the daily sheet: date, time and level of the maximum, of the
     // minimum, and the mean.
@@ -51,17 +33,13 @@ protected:
         ASSERT_GT(day.KNoMin, 0);
         EXPECT_EQ(daily.Get(row, group).kind, CellKind::Text);
         EXPECT_EQ(test::CellText(daily, row, group), date);
-        EXPECT_EQ(test::CellText(daily, row, group + 1), Clock(Line(day.KnoMax)));
+        EXPECT_EQ(test::CellText(daily, row, group + 1), test::ShownTime(Line(day.KnoMax)));
         EXPECT_EQ(daily.Get(row, group + 2).kind, CellKind::Number);
-        EXPECT_EQ(test::CellText(daily, row, group + 2), Number(Line(day.KnoMax)));
-        EXPECT_EQ(test::CellText(daily, row, group + 3), Clock(Line(day.KNoMin)));
-        EXPECT_EQ(test::CellText(daily, row, group + 4), Number(Line(day.KNoMin)));
+        EXPECT_EQ(test::CellText(daily, row, group + 2), test::ShownLevel(Line(day.KnoMax)));
+        EXPECT_EQ(test::CellText(daily, row, group + 3), test::ShownTime(Line(day.KNoMin)));
+        EXPECT_EQ(test::CellText(daily, row, group + 4), test::ShownLevel(Line(day.KNoMin)));
         EXPECT_EQ(test::CellText(daily, row, group + 5), std::to_string(*day.Hort));
     }
-
-    test::SimulatedStationYear year_;
-    fs::path processed_;
-    std::unique_ptr<ProcessedFileReader> reader_;
 };
 
 TEST_F(LevelTableTest, DaysLandInTheirMonthBlocksAndHalfMonthGroups) {
@@ -129,21 +107,21 @@ TEST_F(LevelTableTest, SummaryLinesAndMonthlySheet) {
     ASSERT_EQ(daily->Get(22, 3).Number(), sum / days);
     std::string mean = std::to_string(std::lround(sum / days));
     EXPECT_EQ(test::CellText(*daily, 21, 2),
-              "Aylık Maks:  H=" + maximum.Level + "cm " + maximum.Date + "  " + Clock(maximum) +
-                  " - Aylık Min:  H=" + minimum.Level + "cm " + minimum.Date + "  " + Clock(minimum) +
+              "Aylık Maks:  H=" + maximum.Level + "cm " + maximum.Date + "  " + test::ShownTime(maximum) +
+                  " - Aylık Min:  H=" + minimum.Level + "cm " + minimum.Date + "  " + test::ShownTime(minimum) +
                   " - Aylık Ort:  H=" + mean + "cm");
     EXPECT_EQ(daily->Get(42, 2).kind, CellKind::Empty);  // November had no data
 
     // Monthly sheet: October in row 8, the whole year in row 20, November empty.
     EXPECT_EQ(monthly->Get(8, 4).Number(), std::stoi(maximum.Date.substr(0, 2)));
-    EXPECT_EQ(test::CellText(*monthly, 8, 5), Clock(maximum));
-    EXPECT_EQ(test::CellText(*monthly, 8, 6), Number(maximum));
+    EXPECT_EQ(test::CellText(*monthly, 8, 5), test::ShownTime(maximum));
+    EXPECT_EQ(test::CellText(*monthly, 8, 6), test::ShownLevel(maximum));
     EXPECT_EQ(monthly->Get(8, 8).Number(), std::stoi(minimum.Date.substr(0, 2)));
-    EXPECT_EQ(test::CellText(*monthly, 8, 9), Clock(minimum));
-    EXPECT_EQ(test::CellText(*monthly, 8, 10), Number(minimum));
+    EXPECT_EQ(test::CellText(*monthly, 8, 9), test::ShownTime(minimum));
+    EXPECT_EQ(test::CellText(*monthly, 8, 10), test::ShownLevel(minimum));
     LevelLine yearMaximum = Line(reader_->Data().Monthly[13].KnoMax);
-    EXPECT_EQ(test::CellText(*monthly, 20, 6), Number(yearMaximum));
-    EXPECT_EQ(test::CellText(*monthly, 20, 10), Number(Line(reader_->Data().Monthly[13].KNoMin)));
+    EXPECT_EQ(test::CellText(*monthly, 20, 6), test::ShownLevel(yearMaximum));
+    EXPECT_EQ(test::CellText(*monthly, 20, 10), test::ShownLevel(Line(reader_->Data().Monthly[13].KNoMin)));
     for (int column = 4; column <= 10; ++column)
         EXPECT_EQ(monthly->Get(9, column).kind, CellKind::Empty) << column;
 }
@@ -182,10 +160,10 @@ TEST_F(LevelTableTest, ReadingsSheetListsOrdinaryReadingsFiveToARowUnderDayHeadi
     // 1 October: heading in row 3 with the day's minimum, maximum and mean; an empty row;
     // then 144 readings, 00:10 to 24:00, five to a row in columns 1, 4, 7, 10 and 13.
     EXPECT_EQ(test::CellText(*all, 3, 1), "01/10/2003");
-    EXPECT_EQ(test::CellText(*all, 3, 7), Clock(Line(Day(1).KNoMin)));
-    EXPECT_EQ(test::CellText(*all, 3, 8), Number(Line(Day(1).KNoMin)));
-    EXPECT_EQ(test::CellText(*all, 3, 10), Clock(Line(Day(1).KnoMax)));
-    EXPECT_EQ(test::CellText(*all, 3, 11), Number(Line(Day(1).KnoMax)));
+    EXPECT_EQ(test::CellText(*all, 3, 7), test::ShownTime(Line(Day(1).KNoMin)));
+    EXPECT_EQ(test::CellText(*all, 3, 8), test::ShownLevel(Line(Day(1).KNoMin)));
+    EXPECT_EQ(test::CellText(*all, 3, 10), test::ShownTime(Line(Day(1).KnoMax)));
+    EXPECT_EQ(test::CellText(*all, 3, 11), test::ShownLevel(Line(Day(1).KnoMax)));
     EXPECT_EQ(test::CellText(*all, 3, 13), std::to_string(*Day(1).Hort));
     for (int column = 1; column <= 14; ++column) EXPECT_EQ(all->Get(4, column).kind, CellKind::Empty);
     std::vector<std::string> day1;
@@ -196,8 +174,8 @@ TEST_F(LevelTableTest, ReadingsSheetListsOrdinaryReadingsFiveToARowUnderDayHeadi
         int row = 5 + k / 5;
         int column = k % 5 * 3 + 1;
         LevelLine line = ParseLevelLine(day1[static_cast<size_t>(k)]);
-        EXPECT_EQ(test::CellText(*all, row, column), Clock(line)) << k;
-        EXPECT_EQ(test::CellText(*all, row, column + 1), Number(line)) << k;
+        EXPECT_EQ(test::CellText(*all, row, column), test::ShownTime(line)) << k;
+        EXPECT_EQ(test::CellText(*all, row, column + 1), test::ShownLevel(line)) << k;
     }
     EXPECT_EQ(test::CellText(*all, 33, 10), "24:00");  // the 144th reading, 4th of its row
     EXPECT_EQ(all->Get(33, 13).kind, CellKind::Empty);
@@ -305,21 +283,20 @@ TEST_F(LevelTableTest, MissingOrMalformedProcessedFileIsRefused) {
 // minimum is the first record of the series, its date and mean are still written.
 TEST(LevelTableDays, DayWithOnlyAMinimumAtRecordOneKeepsItsDateAndMean) {
     test::SimulatedStationYear year;
-    std::vector<LevelLineText> series = {
-        MakeLevelLine(1, 0, 10, "000000", ' ', "01/10/2003"),
-        MakeLevelLine(1, 0, 20, "000000", ' ', "01/10/2003"),
-        MakeLevelLine(2, 0, 10, "000040", ' ', "02/10/2003"),
-        MakeLevelLine(2, 0, 20, "000050", ' ', "02/10/2003"),
-    };
-    DayPolicies policies;
-    policies.fill(kPolicyCombined);
-    YearStatistics stats = ComputeYearStatistics(series, policies);
-    ASSERT_EQ(stats.Daily[1].KNoMin, 1);
-    ASSERT_EQ(stats.Daily[1].KnoMax, -1);
     LevelTableRequest request;
-    request.processedFile = year.folder().Write(
-        "S2004123-45678.txt", FormatProcessedFile({"VER4", "123-45678", "Dere", 2004, {}}, stats, series,
-                                                  year.settings().calendar));
+    request.processedFile = test::WriteProcessedFile(year.folder(), 2004,
+                                                     {
+                                                         MakeLevelLine(1, 0, 10, "000000", ' ', "01/10/2003"),
+                                                         MakeLevelLine(1, 0, 20, "000000", ' ', "01/10/2003"),
+                                                         MakeLevelLine(2, 0, 10, "000040", ' ', "02/10/2003"),
+                                                         MakeLevelLine(2, 0, 20, "000050", ' ', "02/10/2003"),
+                                                     },
+                                                     year.settings().calendar);
+    std::string error;
+    auto reader = ProcessedFileReader::Open(request.processedFile, year.settings().calendar, error);
+    ASSERT_TRUE(reader) << error;
+    ASSERT_EQ(reader->Data().Daily[1].KNoMin, 1);
+    ASSERT_EQ(reader->Data().Daily[1].KnoMax, -1);
     ReportResult result = MakeLevelTable(request, year.settings());
     ASSERT_EQ(result.error, "");
     EXPECT_EQ(result.daysFilled, 2);
