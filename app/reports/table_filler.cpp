@@ -54,6 +54,15 @@ constexpr TableCells kLevelTableCells{
 constexpr TableCells kLevelDischargeCells{
     8, 20, 12, {1, 2, 3}, {4, 5, 6}, 7, 8, 4, 9, 3, {5, 6, 7}, {9, 10, 11}, 13, 15};
 
+// A text as the spreadsheet takes it from the program: an empty text empties the cell.
+void PutText(Worksheet& sheet, int row, int column, const std::string& text) {
+    if (text.empty()) {
+        sheet.Clear(row, column);
+    } else {
+        sheet.SetText(row, column, text);
+    }
+}
+
 // Level lines are read for the readings sheet in blocks of this many.
 constexpr int kLinesPerRead = 4096;
 
@@ -190,11 +199,11 @@ std::string TableFiller::Open(const std::string& templateName) {
 void TableFiller::FillHeader() {
     const StationYearData& data = reader_->Data();
     std::string code = StationCode(data.IstNo);
-    daily_->SetText(1, 3, code);
-    daily_->SetText(1, cells_.nameColumn, data.IstAdi);
+    PutText(*daily_, 1, 3, code);
+    PutText(*daily_, 1, cells_.nameColumn, data.IstAdi);
     daily_->SetNumber(2, cells_.yearColumn, data.SuYili);
-    monthly_->SetText(3, 3, code);
-    monthly_->SetText(3, cells_.nameColumn, data.IstAdi);
+    PutText(*monthly_, 3, 3, code);
+    PutText(*monthly_, 3, cells_.nameColumn, data.IstAdi);
     monthly_->SetNumber(4, 3, data.SuYili);
 }
 
@@ -227,7 +236,7 @@ void TableFiller::FillDays() {
             PutReading(*daily_, row, Shifted(cells_.dayMinimum, group),
                        reader_->ReadLevelLine(day.KNoMin));
         }
-        daily_->SetText(row, group, date);
+        PutText(*daily_, row, group, date);
         if (day.Hort) {
             daily_->SetNumber(row, group + cells_.dayMean, static_cast<double>(*day.Hort));
             if (cells_.dayMeanDischarge) {
@@ -268,7 +277,7 @@ void TableFiller::FillMonths() {
         // A month without data keeps an empty summary line.
         if (month.KNoMin <= 0 && month.KnoMax <= 0) continue;
         summary += " - " + captions[kCaptionMonthlyMean] + MeanSummary(blockRow, month);
-        if (m < 13) daily_->SetText(blockRow + kSummaryRowOffset, kSummaryColumn, summary);
+        if (m < 13) PutText(*daily_, blockRow + kSummaryRowOffset, kSummaryColumn, summary);
     }
 }
 
@@ -277,11 +286,11 @@ void TableFiller::FillReadings() {
     Worksheet& sheet = *readings_;
     const ReadingsSheetLayout layout = ReadingsLayout(kind_);
 
-    sheet.SetText(1, 2, data.OlcumBirimi);
+    PutText(sheet, 1, 2, data.OlcumBirimi);
     std::string station = StationCode(data.IstNo);
     if (kind_ == ReportKind::LevelDischargeTable || CharacterCount(data.IstAdi) >= 2)
         station += " - " + data.IstAdi;
-    sheet.SetText(1, 7, station);
+    PutText(sheet, 1, 7, station);
     // The period of the readings listed: the first and last record, within the chosen dates.
     auto dayNo = [&](const std::string& date) {
         return DaysBetween(data.WaterYearStartDate, date) + 1;
@@ -290,7 +299,7 @@ void TableFiller::FillReadings() {
                                                                             : data.IlkKayitTarihi;
     std::string to = dayNo(period_.toDate) < dayNo(data.SonKayitTarihi) ? period_.toDate
                                                                         : data.SonKayitTarihi;
-    sheet.SetText(2, cells_.periodColumn, from + " - " + to);
+    PutText(sheet, 2, cells_.periodColumn, from + " - " + to);
     sheet.SetNumber(2, 10, data.SuYili);
 
     int row = 3;
@@ -333,7 +342,7 @@ void TableFiller::FillReadings() {
 
 void TableFiller::PutDayHeading(int row, const LevelLine& line) {
     Worksheet& sheet = *readings_;
-    sheet.SetText(row, 1, line.Date);
+    PutText(sheet, row, 1, line.Date);
     if (line.DayNo < 1 || line.DayNo > 366) return;
     const SummaryEntry& day = reader_->Data().Daily[static_cast<size_t>(line.DayNo)];
     if (day.KNoMin > 0) PutReading(sheet, row, cells_.headingMinimum, reader_->ReadLevelLine(day.KNoMin));
