@@ -32,7 +32,10 @@ std::string FormatFixed(std::optional<double> value, int decimals) {
     const long long scale = decimals == 2 ? 100 : 1;
     // Away from zero at the half, as the spreadsheet's number formats round; digits are
     // put together by hand so that the machine's locale never turns "." into ",".
-    long long scaled = std::llround(*value * static_cast<double>(scale));
+    // The spreadsheet rounds the decimal digits it shows, so 1.005 shows as 1.01 although
+    // its binary value lies a little below; settle the micro-units first.
+    double exact = std::round(*value * static_cast<double>(scale) * 1e6) / 1e6;
+    long long scaled = std::llround(exact);
     std::string text = std::to_string(std::llabs(scaled) / scale);
     if (decimals == 2) {
         long long cents = std::llabs(scaled) % scale;
