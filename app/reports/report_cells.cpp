@@ -15,8 +15,10 @@ std::string ClockText(const LevelLine& line) {
     return line.Hour + ":" + line.Minute;
 }
 
+// Texts are built by appending: GCC 12 warns falsely (-Wrestrict) on "literal" + string.
 std::string TimeText(const LevelLine& line) {
-    return "'" + ClockText(line);
+    std::string text = "'";
+    return text.append(ClockText(line));
 }
 
 std::string LevelEntry(const LevelLine& line) {
@@ -45,7 +47,8 @@ std::string FormatFixed(std::optional<double> value, int decimals) {
 }
 
 std::string SignedText(long value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text = value < 0 ? "" : " ";
+    return text.append(std::to_string(value));
 }
 
 size_t CharacterCount(std::string_view text) {
