@@ -10,12 +10,12 @@
 #include "rawfile/clear_listed_stations.h"
 #include "shell/ini_values.h"
 #include "shell/menu_texts.h"
+#include "processing/ui/form_sec.h"
 #include "shell/ui/form2.h"
 #include "shell/ui/form_genel_setup.h"
 #include "shell/ui/form_ist_gir.h"
 #include "shell/ui/form_programci.h"
 #include "shell/ui/frm_logo.h"
-#include "shell/ui/selection_placeholder.h"
 #ifdef KOVU3_HAVE_WEBENGINE
 #include "shell/ui/frm_browser.h"
 #endif
@@ -32,8 +32,11 @@ Anamenu::Anamenu(const Environment& environment, QWidget* parent) : QMainWindow(
         if (auto* form = frame ? qobject_cast<MdiForm*>(frame->widget()) : nullptr)
             form->activated();
     });
-    selectionFactory_ = [](ProgramSettings& settings, const QString& title) -> MdiForm* {
-        return new SelectionPlaceholder(settings, title);
+    selectionFactory_ = [this](ProgramSettings& settings, const QString& title) -> MdiForm* {
+        SelectionWindowHooks hooks;
+        hooks.launcher = [this](const LaunchCommand& command) { return launcher_(command); };
+        hooks.showWindow = [this](MdiForm* form, QPoint position) { AddChild(form, position); };
+        return new FormSec(settings, title, std::move(hooks));
     };
     BuildMenu();
 
