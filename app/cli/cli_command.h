@@ -41,6 +41,7 @@ int RunDecode(const CliContext& context, Arguments args);
 int RunLevelTable(const CliContext& context, Arguments args);
 int RunDischargeTable(const CliContext& context, Arguments args);
 int RunFlumo(const CliContext& context, Arguments args);
+int RunGraph(const CliContext& context, Arguments args);
 
 extern const Command kSettingsCommand;
 extern const Command kDateCommand;
@@ -51,5 +52,6 @@ extern const Command kDecodeCommand;
 extern const Command kLevelTableCommand;
 extern const Command kDischargeTableCommand;
 extern const Command kFlumoCommand;
+extern const Command kGraphCommand;
 
 }  // namespace kovu3::cli

@@ -26,6 +26,7 @@ const Command* const kCommands[] = {
     &kLevelTableCommand,
     &kDischargeTableCommand,
     &kFlumoCommand,
+    &kGraphCommand,
 };
 
 void PrintOverview(std::ostream& out) {
