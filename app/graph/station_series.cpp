@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <limits>
 
 #include "processing/level_line.h"
@@ -9,7 +10,7 @@
 namespace kovu3 {
 namespace {
 
-constexpr int kChunk = 1 << 16;  // lines per bulk read
+constexpr size_t kLineBytes = 28;  // 26 characters and CR LF
 
 // Keeps the points of one pixel column and hands on only those that shape the line.
 class ColumnThinner final {
@@ -68,21 +69,24 @@ std::int32_t StoredLevel(std::string_view six) {
 StationSeries LoadStationSeries(const ProcessedFileReader& reader) {
     StationSeries series;
     const int count = reader.LevelCount();
+    if (count <= 0) return series;
+    // The whole [Seviyeler] section in one read; lines are 28 bytes apart.
+    std::string block(static_cast<size_t>(count) * kLineBytes, '\0');
+    std::ifstream file(reader.Path(), std::ios::binary);
+    file.seekg(static_cast<std::streamoff>(reader.LevelsPos() - 1));
+    file.read(block.data(), static_cast<std::streamsize>(block.size()));
+    const size_t got = static_cast<size_t>(std::max<std::streamsize>(0, file.gcount()));
     series.minutes.reserve(static_cast<size_t>(count));
     series.levels.reserve(static_cast<size_t>(count));
     series.kinds.reserve(static_cast<size_t>(count));
-    for (int first = 1; first <= count; first += kChunk) {
-        const std::vector<std::string> texts = reader.ReadLevelTexts(first, kChunk);
-        if (texts.empty()) break;
-        for (const std::string& text : texts) {
-            std::string_view line(text);
-            const long day = FieldNumber(line.substr(0, 3));
-            const long hour = FieldNumber(line.substr(4, 2));
-            const long minute = FieldNumber(line.substr(6, 2));
-            series.minutes.push_back(static_cast<std::int32_t>(day * 1440 + hour * 60 + minute));
-            series.levels.push_back(StoredLevel(line.substr(9, 6)));
-            series.kinds.push_back(line[15]);
-        }
+    for (size_t offset = 0; offset + 26 <= got; offset += kLineBytes) {
+        const std::string_view line(block.data() + offset, 26);
+        const long day = FieldNumber(line.substr(0, 3));
+        const long hour = FieldNumber(line.substr(4, 2));
+        const long minute = FieldNumber(line.substr(6, 2));
+        series.minutes.push_back(static_cast<std::int32_t>(day * 1440 + hour * 60 + minute));
+        series.levels.push_back(StoredLevel(line.substr(9, 6)));
+        series.kinds.push_back(line[15]);
     }
     series.inTimeOrder = std::is_sorted(series.minutes.begin(), series.minutes.end());
     return series;
