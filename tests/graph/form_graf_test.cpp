@@ -33,9 +33,11 @@ class FormGrafTest final : public QObject {
     void backAndForwardShowTheStoredImages();
     void printsOnAPdfPrinter();
     void leavingRemovesOnlyItsPictures();
+    void aSecondWindowReplacesTheFirst();
     void aquiferLoggerTurnsTheAxis();
     void persianCalendar();
     void unreadableFilesAreReported();
+    void mainWindowOpensTheGraph();
 };
 
 namespace {
@@ -270,6 +272,18 @@ void FormGrafTest::leavingRemovesOnlyItsPictures() {
     QCOMPARE(machine.fixture.data.Read("picture of the gauge.jpg"), std::string("keep"));
 }
 
+void FormGrafTest::aSecondWindowReplacesTheFirst() {
+    GraphMachine machine;
+    auto first = machine.Open();
+    auto second = machine.Open();
+    QVERIFY(!first->isVisible());
+    QVERIFY(machine.PictureExists(1));  // the second window's first view
+    first.reset();
+    QVERIFY(machine.PictureExists(1));
+    second.reset();
+    QVERIFY(!machine.PictureExists(1));
+}
+
 void FormGrafTest::aquiferLoggerTurnsTheAxis() {
     GraphMachine machine("TURKCE", sim::kAquifer);
     auto form = machine.Open();
@@ -316,6 +330,27 @@ void FormGrafTest::unreadableFilesAreReported() {
     QTRY_VERIFY(test::MessagesShown().join("").contains("S2004999-99999.txt"));
     test::CloseMessages();
     delete form;
+}
+
+void FormGrafTest::mainWindowOpensTheGraph() {
+    GraphMachine converted;
+    test::DesktopMachine desktop;
+    fs::create_directories(desktop.environment.layout.Limdat());
+    fs::copy_file(converted.fixture.data / converted.file, desktop.environment.layout.Limdat() / converted.file);
+    auto window = desktop.Start();
+    FormGraf* form = window->openGraphWindow({converted.file});
+    QVERIFY(form);
+    QCOMPARE(window->childForm("FormGraf"), form);
+    QVERIFY(!window->childForm("FrmLogo"));
+    QCOMPARE(Text(*form, "Text8"), QStringLiteral("01/10/2003  00:00"));
+    QVERIFY(fs::exists(desktop.environment.layout.Limdat() / "picture1"));
+    // Nothing readable: a message and no window.
+    QVERIFY(!window->openGraphWindow({"S2004999-99999.txt"}));
+    QTRY_COMPARE(test::MessagesShown().size(), 1);
+    test::CloseMessages();
+    // The exit command leaves no pictures behind.
+    window->runCommand("MnuExit");
+    QVERIFY(!fs::exists(desktop.environment.layout.Limdat() / "picture1"));
 }
 
 }  // namespace kovu3

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPrintDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,6 +24,9 @@ namespace fs = std::filesystem;
 
 // Stored images are PNG files; light compression keeps a new view quick.
 constexpr int kPictureQuality = 80;
+
+// One graph window at a time: the names of the stored pictures are fixed.
+QPointer<FormGraf> openWindow;
 
 std::vector<fs::path> PlotPaths(const ProgramSettings& settings, const std::vector<std::string>& plotFiles) {
     std::vector<fs::path> paths;
@@ -43,8 +47,16 @@ QString Joined(const std::vector<std::string>& lines) {
 
 FormGraf::FormGraf(const ProgramSettings& settings, const std::vector<std::string>& plotFiles,
                    const std::string& loggerType, QWidget* parent)
-    : MdiForm(parent), settings_(settings) {
-    document_ = LoadGraphDocument(PlotPaths(settings, plotFiles), settings, loggerType);
+    : FormGraf(settings, LoadGraphDocument(PlotPaths(settings, plotFiles), settings, loggerType), parent) {}
+
+FormGraf::FormGraf(const ProgramSettings& settings, GraphDocument document, QWidget* parent)
+    : MdiForm(parent), settings_(settings), document_(std::move(document)) {
+    // Kept apart from the settings: the window may outlive the main window's settings while
+    // the program ends, and still clears its pictures.
+    std::error_code ec;
+    pictureFolder_ = settings.CurrentFolder.empty() ? fs::current_path(ec) : fs::path(settings.CurrentFolder);
+    if (openWindow) CloseForm(openWindow);
+    openWindow = this;
     choosePrinter_ = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;
@@ -58,7 +70,11 @@ FormGraf::FormGraf(const ProgramSettings& settings, const std::vector<std::strin
     UpdateMenus();
 }
 
-FormGraf::~FormGraf() = default;
+FormGraf::~FormGraf() {
+    // A window that goes with the program, without being closed, leaves no pictures either;
+    // once another graph window has opened, the pictures are that window's.
+    if (openWindow == this) DeletePictures(PictureFolder(), ViewHistory::kSlots);
+}
 
 QLineEdit* FormGraf::MakeBox(const char* name, int width) {
     auto* box = new QLineEdit(this);
@@ -156,6 +172,7 @@ void FormGraf::BuildWindow() {
     palette.setColor(QPalette::Window, colours.background);
     label3_->setPalette(palette);
     label3_->setMinimumWidth(260);
+    label3_->setFixedHeight(label3_->sizeHint().height() + 6);
     cmdCik_ = new QPushButton(Caption(texts, 10, "Çık"), this);
     cmdCik_->setObjectName(QStringLiteral("CmdCik"));
     connect(cmdCik_, &QPushButton::clicked, this, &FormGraf::Leave);
@@ -186,11 +203,7 @@ void FormGraf::BuildWindow() {
 
 GraphScale FormGraf::Scale() const { return GraphScale(history_.CurrentView(), canvas_->width(), canvas_->height()); }
 
-fs::path FormGraf::PictureFolder() const {
-    if (!settings_.CurrentFolder.empty()) return fs::path(settings_.CurrentFolder);
-    std::error_code ec;
-    return fs::current_path(ec);
-}
+fs::path FormGraf::PictureFolder() const { return pictureFolder_; }
 
 void FormGraf::showEvent(QShowEvent* event) {
     MdiForm::showEvent(event);
@@ -350,6 +363,13 @@ void FormGraf::DrawKeyboardRange() {
     NewView(OrientedView(*start, *end, current.y0, current.y1, document_.aquifer));
 }
 
+void FormGraf::DrawTypedRange(const QString& first, const QString& last) {
+    ShowKeyboardRange();
+    text1_->setText(first);
+    text5_->setText(last);
+    DrawKeyboardRange();
+}
+
 void FormGraf::Back() {
     if (history_.Back()) ShowStoredView();
 }
@@ -379,8 +399,10 @@ void FormGraf::PrintTo(QPrinter& printer) {
 void FormGraf::Leave() { CloseForm(this); }
 
 void FormGraf::closeEvent(QCloseEvent* event) {
-    for (const std::string& problem : DeletePictures(PictureFolder(), ViewHistory::kSlots))
-        qWarning("%s", problem.c_str());
+    if (openWindow == this) {
+        for (const std::string& problem : DeletePictures(PictureFolder(), ViewHistory::kSlots))
+            qWarning("%s", problem.c_str());
+    }
     MdiForm::closeEvent(event);
 }
 
@@ -391,12 +413,11 @@ void FormGraf::Beep() {
 
 FormGraf* OpenFormGraf(const ProgramSettings& settings, const std::vector<std::string>& plotFiles,
                        const std::string& loggerType, QWidget* messageParent) {
-    auto* form = new FormGraf(settings, plotFiles, loggerType);
-    if (form->hasStations()) return form;
-    QString text = Joined(form->problems());
+    GraphDocument document = LoadGraphDocument(PlotPaths(settings, plotFiles), settings, loggerType);
+    if (!document.empty()) return new FormGraf(settings, std::move(document));
+    QString text = Joined(document.problems);
     if (text.isEmpty()) text = QStringLiteral("No station-year to draw.");
     ShowMessage(messageParent, text);
-    delete form;
     return nullptr;
 }
 

@@ -38,6 +38,8 @@ class FormGraf final : public MdiForm {
     // otherwise the raw files of the last station tell whether the axis runs downwards.
     FormGraf(const ProgramSettings& settings, const std::vector<std::string>& plotFiles,
              const std::string& loggerType = {}, QWidget* parent = nullptr);
+    // The same for stations already read.
+    FormGraf(const ProgramSettings& settings, GraphDocument document, QWidget* parent = nullptr);
     ~FormGraf() override;
 
     bool hasStations() const { return !document_.empty(); }
@@ -58,6 +60,8 @@ class FormGraf final : public MdiForm {
     void InitialDrawing();            // Mnuilk
     void ShowKeyboardRange();         // MnuSecformKeyboard
     void DrawKeyboardRange();         // Command1
+    // Types a range into Text1 and Text5 and draws it, as the operator would.
+    void DrawTypedRange(const QString& first, const QString& last);
     void DrawSelectedArea();          // MnuSec
     void Back();                      // MnuGeri
     void Forward();                   // MnuIleri
@@ -93,6 +97,7 @@ class FormGraf final : public MdiForm {
 
     const ProgramSettings& settings_;
     GraphDocument document_;
+    std::filesystem::path pictureFolder_;
     ViewHistory history_;
     std::function<bool(QPrinter&)> choosePrinter_;
     QPoint anchor_;

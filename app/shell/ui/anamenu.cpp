@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "rawfile/clear_listed_stations.h"
+#include "graph/ui/form_graf.h"
 #include "shell/ini_values.h"
 #include "shell/menu_texts.h"
 #include "processing/ui/form_sec.h"
@@ -212,6 +213,14 @@ QWidget* Anamenu::childForm(const QString& objectName) const {
             return frame->widget();
     }
     return nullptr;
+}
+
+FormGraf* Anamenu::openGraphWindow(const std::vector<std::string>& plotFiles, const std::string& loggerType) {
+    closeChildForm(QStringLiteral("FrmLogo"));
+    closeChildForm(QStringLiteral("FormGraf"));
+    FormGraf* form = OpenFormGraf(settings_, plotFiles, loggerType, this);
+    if (form) AddChild(form);
+    return form;
 }
 
 void Anamenu::closeChildForm(const QString& objectName) {

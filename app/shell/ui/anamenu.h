@@ -13,6 +13,8 @@
 
 namespace kovu3 {
 
+class FormGraf;
+
 class Anamenu final : public QMainWindow {
     Q_OBJECT
   public:
@@ -36,6 +38,10 @@ class Anamenu final : public QMainWindow {
     QWidget* childForm(const QString& objectName) const;
     void closeChildForm(const QString& objectName);
     QMdiArea* mdiArea() const { return mdi_; }
+
+    // Opens the graph window on processed files (names in the data folder, or paths), as
+    // after the plot list; nullptr, after a message, when none of them can be read.
+    FormGraf* openGraphWindow(const std::vector<std::string>& plotFiles, const std::string& loggerType = {});
 
   signals:
     // ExitProgram has done its file work; the program ends.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include "graph/ui/form_graf.h"
 #include "shell/platform.h"
 #include "shell/ui/anamenu.h"
 #include "shell/ui/screenshot.h"
@@ -17,7 +18,10 @@ int main(int argc, char** argv) {
     QCommandLineOption run(QStringLiteral("run"), QString(), QStringLiteral("items"));
     QCommandLineOption openMenu(QStringLiteral("open-menu"), QString(), QStringLiteral("menu"));
     QCommandLineOption screenshot(QStringLiteral("screenshot"), QString(), QStringLiteral("file"));
-    for (QCommandLineOption* option : {&run, &openMenu, &screenshot}) {
+    // The graph window on processed files, and a range of it typed as day.month,day.month.
+    QCommandLineOption graph(QStringLiteral("graph"), QString(), QStringLiteral("files"));
+    QCommandLineOption graphRange(QStringLiteral("graph-range"), QString(), QStringLiteral("from,to"));
+    for (QCommandLineOption* option : {&run, &openMenu, &screenshot, &graph, &graphRange}) {
         option->setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(*option);
     }
@@ -27,6 +31,15 @@ int main(int argc, char** argv) {
     QObject::connect(&window, &kovu3::Anamenu::exitRequested, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     window.show();
+    if (parser.isSet(graph)) {
+        std::vector<std::string> files;
+        for (const QString& file : parser.value(graph).split(QLatin1Char(','), Qt::SkipEmptyParts))
+            files.push_back(file.toStdString());
+        window.resize(window.size().expandedTo(QSize(940, 780)));
+        const QStringList range = parser.value(graphRange).split(QLatin1Char(','));
+        if (kovu3::FormGraf* form = window.openGraphWindow(files); form && range.size() == 2)
+            form->DrawTypedRange(range[0], range[1]);
+    }
     if (parser.isSet(screenshot)) {
         kovu3::ScheduleScreenshot(window,
                                   {parser.value(run).split(QLatin1Char(','), Qt::SkipEmptyParts),
