@@ -105,7 +105,9 @@ void Redraw(benchmark::State& state, const GraphView& view) {
     state.counters["level_lines"] = static_cast<double>(lines);
 }
 
-void BM_RedrawWholeYear(benchmark::State& state) { Redraw(state, InitialView(Document())); }
+void BM_RedrawWholeYear(benchmark::State& state) {
+    Redraw(state, InitialView(Document()));
+}
 BENCHMARK(BM_RedrawWholeYear)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawStormWeek(benchmark::State& state) {
@@ -119,7 +121,8 @@ BENCHMARK(BM_RedrawStormWeek)->Unit(benchmark::kMillisecond);
 // The printer's resolution: about ten device columns a unit.
 void BM_PaintOnA4At600Dpi(benchmark::State& state) {
     Qt();
-    const GraphPicture picture = MakeGraphPicture(Document(), InitialView(Document()), Fixture().settings);
+    const GraphPicture picture =
+        MakeGraphPicture(Document(), InitialView(Document()), Fixture().settings);
     QImage page(7016, 4960, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&page);

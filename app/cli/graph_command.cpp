@@ -44,8 +44,9 @@ bool ParseSize(const std::string& text, int& width, int& height) {
         auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), value);
         return ec == std::errc() && end == part.data() + part.size();
     };
-    return number(std::string_view(text).substr(0, x), width) && number(std::string_view(text).substr(x + 1), height) &&
-           width >= 200 && height >= 200 && width <= 20000 && height <= 20000;
+    return number(std::string_view(text).substr(0, x), width) &&
+           number(std::string_view(text).substr(x + 1), height) && width >= 200 && height >= 200 &&
+           width <= 20000 && height <= 20000;
 }
 
 // Empty when the words are right, else what is wrong.
@@ -85,7 +86,8 @@ std::string ParseWords(Arguments args, GraphOptions& options) {
 }
 
 // The view of --from and --to within the water year of the axis; the first view without them.
-std::string ChooseView(const GraphOptions& options, const GraphDocument& document, GraphView& view) {
+std::string ChooseView(const GraphOptions& options, const GraphDocument& document,
+                       GraphView& view) {
     view = InitialView(document);
     if (options.from.empty() && options.to.empty()) return {};
     const Calendar& calendar = document.calendar;
@@ -93,8 +95,12 @@ std::string ChooseView(const GraphOptions& options, const GraphDocument& documen
     const std::string to = options.to.empty() ? TypedLastDay(calendar) : options.to;
     std::optional<std::string> start = TypedDayOfWaterYear(from, document.waterYear, calendar);
     std::optional<std::string> end = TypedDayOfWaterYear(to, document.waterYear, calendar);
-    if (!start) return "--from " + from + " is no day.month of water year " + std::to_string(document.waterYear);
-    if (!end) return "--to " + to + " is no day.month of water year " + std::to_string(document.waterYear);
+    if (!start)
+        return "--from " + from + " is no day.month of water year " +
+               std::to_string(document.waterYear);
+    if (!end)
+        return "--to " + to + " is no day.month of water year " +
+               std::to_string(document.waterYear);
     const double xStart = PlotTimeOf(*start, "00:00", document.firstDay).value_or(0);
     const double xEnd = PlotTimeOf(*end, "24:00", document.firstDay).value_or(0);
     if (xEnd <= xStart) return "--to " + to + " lies before --from " + from;
@@ -122,16 +128,19 @@ std::string SavePng(const QImage& image, const std::string& path) {
 
 std::string SavePdf(const GraphPicture& picture, const GraphOptions& options) {
     QSaveFile file(QString::fromStdString(options.pdf));
-    if (!file.open(QIODevice::WriteOnly)) return "cannot write " + options.pdf + ": " + file.errorString().toStdString();
+    if (!file.open(QIODevice::WriteOnly))
+        return "cannot write " + options.pdf + ": " + file.errorString().toStdString();
     {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("KOVU3"));
-        writer.setPageOrientation(options.width >= options.height ? QPageLayout::Landscape : QPageLayout::Portrait);
+        writer.setPageOrientation(options.width >= options.height ? QPageLayout::Landscape
+                                                                  : QPageLayout::Portrait);
         QPainter painter(&writer);
-        PaintGraphOnPage(&painter, QRectF(0, 0, writer.width(), writer.height()), options.width, options.height,
-                         picture);
+        PaintGraphOnPage(&painter, QRectF(0, 0, writer.width(), writer.height()), options.width,
+                         options.height, picture);
     }
-    if (!file.commit()) return "cannot write " + options.pdf + ": " + file.errorString().toStdString();
+    if (!file.commit())
+        return "cannot write " + options.pdf + ": " + file.errorString().toStdString();
     return {};
 }
 
@@ -148,9 +157,10 @@ int RunGraph(const CliContext& context, Arguments args) {
     std::vector<fs::path> files;
     std::error_code ec;
     for (const std::string& file : options.files) files.push_back(fs::absolute(file, ec));
-    GraphDocument document =
-        LoadGraphDocument(files, settings, options.aquifer ? settings.texts.Captions[26] : std::string());
-    for (const std::string& problem : document.problems) context.err << "problem: " << problem << "\n";
+    GraphDocument document = LoadGraphDocument(
+        files, settings, options.aquifer ? settings.texts.Captions[26] : std::string());
+    for (const std::string& problem : document.problems)
+        context.err << "problem: " << problem << "\n";
     if (document.empty()) {
         context.err << "kovu3-cli graph: no station-year to draw\n";
         return kExitFailed;
@@ -162,16 +172,19 @@ int RunGraph(const CliContext& context, Arguments args) {
     std::unique_ptr<QGuiApplication> qt = StartQt();
     const GraphPicture picture = MakeGraphPicture(document, view, settings);
     std::string failure;
-    if (!options.png.empty()) failure = SavePng(RenderGraph(picture, options.width, options.height), options.png);
+    if (!options.png.empty())
+        failure = SavePng(RenderGraph(picture, options.width, options.height), options.png);
     if (failure.empty() && !options.pdf.empty()) failure = SavePdf(picture, options);
     if (!failure.empty()) {
         context.err << "kovu3-cli graph: " << failure << "\n";
         return kExitFailed;
     }
-    const DateTime start = DateTimeOf(picture.view.xStart, document.firstDay, settings.DateSeparator());
+    const DateTime start =
+        DateTimeOf(picture.view.xStart, document.firstDay, settings.DateSeparator());
     const DateTime end = DateTimeOf(picture.view.xEnd, document.firstDay, settings.DateSeparator());
-    context.out << document.stations.size() << " station-year(s), " << RangeText(start, end) << ", levels "
-                << LevelNumber(picture.view.y0) << " to" << LevelNumber(picture.view.y1) << " cm"
+    context.out << document.stations.size() << " station-year(s), " << RangeText(start, end)
+                << ", levels " << LevelNumber(picture.view.y0) << " to"
+                << LevelNumber(picture.view.y1) << " cm"
                 << (document.aquifer ? " (aquifer: downwards)" : "") << "\n";
     for (const std::string& path : {options.png, options.pdf})
         if (!path.empty()) context.out << path << "\n";

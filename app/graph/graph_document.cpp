@@ -22,17 +22,19 @@ std::pair<double, double> WaterYearSpan(const StationYearData& data, const Calen
 
 }  // namespace
 
-GraphDocument LoadGraphDocument(const std::vector<std::filesystem::path>& files, const ProgramSettings& settings,
-                                std::string_view loggerType) {
+GraphDocument LoadGraphDocument(const std::vector<std::filesystem::path>& files,
+                                const ProgramSettings& settings, std::string_view loggerType) {
     GraphDocument document;
     for (const std::filesystem::path& path : files) {
         if (document.stations.size() == kMaxGraphStations) {
             document.problems.push_back(path.filename().string() + ": the graph draws at most " +
-                                        std::to_string(kMaxGraphStations) + " station-years; left out");
+                                        std::to_string(kMaxGraphStations) +
+                                        " station-years; left out");
             continue;
         }
         std::string error;
-        std::unique_ptr<ProcessedFileReader> reader = ProcessedFileReader::Open(path, settings.calendar, error);
+        std::unique_ptr<ProcessedFileReader> reader =
+            ProcessedFileReader::Open(path, settings.calendar, error);
         if (!reader) {
             document.problems.push_back(error);
             continue;
@@ -51,7 +53,8 @@ GraphDocument LoadGraphDocument(const std::vector<std::filesystem::path>& files,
     document.waterYear = last.data.SuYili;
     document.firstDay = WaterYearFirstDay(last.data.SuYili, settings.calendar);
     const std::string type =
-        loggerType.empty() ? LastMergedLoggerType(last.data, last.path.parent_path(), settings) : std::string(loggerType);
+        loggerType.empty() ? LastMergedLoggerType(last.data, last.path.parent_path(), settings)
+                           : std::string(loggerType);
     document.aquifer = IsAquiferType(type, settings.texts);
     return document;
 }

@@ -40,8 +40,8 @@ struct GraphDocument {
 // problem, as is every file after the fourth. `loggerType` is the LoggerType of the raw
 // file decoded last; when empty, the last raw file merged into the last station's processed
 // file is decoded (from the processed file's folder) to find it.
-GraphDocument LoadGraphDocument(const std::vector<std::filesystem::path>& files, const ProgramSettings& settings,
-                                std::string_view loggerType = {});
+GraphDocument LoadGraphDocument(const std::vector<std::filesystem::path>& files,
+                                const ProgramSettings& settings, std::string_view loggerType = {});
 
 // View 1: every station's water year from its first day 00:00 to its last day 24:00, levels
 // from 0 to 1.1 x the highest yearly maximum (upside down for aquifer loggers).

@@ -12,7 +12,8 @@ std::string CaptionOr(const LanguageTexts& texts, int entry, const char* design)
 std::string GraphTitle(const StationYearData& data, const LanguageTexts& texts) {
     std::string year = std::to_string(data.SuYili);
     while (year.size() < 4) year.insert(0, "0");
-    return data.IstNo + " " + data.IstAdi + " " + " - " + CaptionOr(texts, 68, "SU YILI") + ":" + year;
+    return data.IstNo + " " + data.IstAdi + " " + " - " + CaptionOr(texts, 68, "SU YILI") + ":" +
+           year;
 }
 
 std::string LegendLabel(const StationYearData& data) {
@@ -21,7 +22,9 @@ std::string LegendLabel(const StationYearData& data) {
     return label + " " + std::to_string(data.SuYili);
 }
 
-std::string BoundText(const DateTime& moment) { return moment.date + "  " + moment.time; }
+std::string BoundText(const DateTime& moment) {
+    return moment.date + "  " + moment.time;
+}
 
 std::string RangeText(const DateTime& start, const DateTime& end) {
     return BoundText(start) + "  -  " + BoundText(end);

@@ -19,7 +19,8 @@ GraphView OrientedView(double xStart, double xEnd, double levelA, double levelB,
     return view;
 }
 
-GraphScale::GraphScale(const GraphView& view, double width, double height) : view_(DrawableView(view)) {
+GraphScale::GraphScale(const GraphView& view, double width, double height)
+    : view_(DrawableView(view)) {
     // A picture smaller than its margins still maps without dividing by zero.
     plotWidth_ = std::max(1.0, width - kMarginLeft - kMarginRight);
     plotHeight_ = std::max(1.0, height - kMarginTop - kMarginBottom);

@@ -4,7 +4,9 @@ namespace kovu3 {
 
 namespace fs = std::filesystem;
 
-fs::path PictureFile(const fs::path& folder, int slot) { return folder / ("picture" + std::to_string(slot)); }
+fs::path PictureFile(const fs::path& folder, int slot) {
+    return folder / ("picture" + std::to_string(slot));
+}
 
 void MovePicturesDown(const fs::path& folder, int slots) {
     std::error_code ec;
@@ -21,7 +23,9 @@ std::vector<std::string> DeletePictures(const fs::path& folder, int slots) {
     for (int slot = 1; slot <= slots; ++slot) {
         std::error_code ec;
         fs::remove(PictureFile(folder, slot), ec);
-        if (ec) problems.push_back("Cannot delete " + PictureFile(folder, slot).string() + ": " + ec.message());
+        if (ec)
+            problems.push_back("Cannot delete " + PictureFile(folder, slot).string() + ": " +
+                               ec.message());
     }
     return problems;
 }

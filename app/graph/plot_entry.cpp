@@ -8,7 +8,9 @@
 namespace kovu3 {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -23,7 +25,8 @@ std::optional<PlotEntryName> ParsePlotEntryName(std::string_view fileName) {
     if (station[3] != '-') return std::nullopt;
     if (extension != ".txt" && extension != ".TXT") return std::nullopt;
     PlotEntryName name;
-    name.waterYear = (year[0] - '0') * 1000 + (year[1] - '0') * 100 + (year[2] - '0') * 10 + (year[3] - '0');
+    name.waterYear =
+        (year[0] - '0') * 1000 + (year[1] - '0') * 100 + (year[2] - '0') * 10 + (year[3] - '0');
     name.station = std::string(station);
     return name;
 }
@@ -32,7 +35,8 @@ ConversionResult ConvertPlotEntry(std::string_view fileName, const ProgramSettin
     ConversionResult result;
     std::optional<PlotEntryName> entry = ParsePlotEntryName(fileName);
     if (!entry) {
-        result.error = "\"" + std::string(fileName) + "\" is not the name of a processed station-year file";
+        result.error =
+            "\"" + std::string(fileName) + "\" is not the name of a processed station-year file";
         return result;
     }
     ConversionRequest request;
@@ -40,8 +44,8 @@ ConversionResult ConvertPlotEntry(std::string_view fileName, const ProgramSettin
     request.waterYear = entry->waterYear;
     request.rawFiles = ListStationRawFiles(settings.DataDirectory, entry->station);
     if (request.rawFiles.empty()) {
-        result.error = std::string(fileName) + ": station " + entry->station + " has no raw logger file in " +
-                       settings.DataDirectory;
+        result.error = std::string(fileName) + ": station " + entry->station +
+                       " has no raw logger file in " + settings.DataDirectory;
         return result;
     }
     request.stationName = StationName(settings.StationDatabasePath, entry->station);

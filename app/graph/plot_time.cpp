@@ -6,7 +6,9 @@
 namespace kovu3 {
 namespace {
 
-bool IsGregorian(const DateParts& date) { return date.year > 1900; }
+bool IsGregorian(const DateParts& date) {
+    return date.year > 1900;
+}
 
 std::optional<long> DayIndex(std::string_view date) {
     std::optional<DateParts> parts = ParseDate(date);
@@ -42,12 +44,14 @@ std::optional<long> DayNumber(std::string_view date, std::string_view firstDay) 
     return *day - *first + 1;
 }
 
-std::optional<double> PlotTimeOf(std::string_view date, std::string_view time, std::string_view firstDay) {
+std::optional<double> PlotTimeOf(std::string_view date, std::string_view time,
+                                 std::string_view firstDay) {
     std::optional<long> dayNo = DayNumber(date, firstDay);
     if (!dayNo) return std::nullopt;
     const size_t colon = time.find(':');
     const long hours = LeadingNumber(time.substr(0, colon));
-    const long minutes = colon == std::string_view::npos ? 0 : LeadingNumber(time.substr(colon + 1));
+    const long minutes =
+        colon == std::string_view::npos ? 0 : LeadingNumber(time.substr(colon + 1));
     // Whole minutes first, so that values on the minute are exact multiples of 0.01.
     return static_cast<double>(*dayNo * 1440 + hours * 60 + minutes) / 100.0;
 }
@@ -67,7 +71,8 @@ DateTime DateTimeOf(double plotTime, std::string_view firstDay, std::string_view
     return result;
 }
 
-std::optional<std::string> TypedDayOfWaterYear(std::string_view text, int waterYear, const Calendar& calendar) {
+std::optional<std::string> TypedDayOfWaterYear(std::string_view text, int waterYear,
+                                               const Calendar& calendar) {
     const size_t cut = text.find_first_of("\\/.:");
     if (cut == std::string_view::npos) return std::nullopt;
     std::string_view dayText = text.substr(0, cut);
@@ -78,17 +83,23 @@ std::optional<std::string> TypedDayOfWaterYear(std::string_view text, int waterY
     while (!monthText.empty() && monthText.back() == ' ') monthText.remove_suffix(1);
     int day = 0, month = 0;
     auto [dayEnd, dayError] = std::from_chars(dayText.data(), dayText.data() + dayText.size(), day);
-    auto [monthEnd, monthError] = std::from_chars(monthText.data(), monthText.data() + monthText.size(), month);
+    auto [monthEnd, monthError] =
+        std::from_chars(monthText.data(), monthText.data() + monthText.size(), month);
     if (dayError != std::errc() || dayEnd != dayText.data() + dayText.size()) return std::nullopt;
-    if (monthError != std::errc() || monthEnd != monthText.data() + monthText.size()) return std::nullopt;
+    if (monthError != std::errc() || monthEnd != monthText.data() + monthText.size())
+        return std::nullopt;
     if (month < 1 || month > 12) return std::nullopt;
     const int year = month > calendar.WaterYearLastMonth ? waterYear - 1 : waterYear;
     if (day < 1 || day > MonthLength(month, year)) return std::nullopt;
     return FormatDate({day, month, year}, calendar.DateSeparator);
 }
 
-std::string TypedFirstDay(const Calendar& calendar) { return DayMonthOf(calendar.WaterYearStartPrefix); }
+std::string TypedFirstDay(const Calendar& calendar) {
+    return DayMonthOf(calendar.WaterYearStartPrefix);
+}
 
-std::string TypedLastDay(const Calendar& calendar) { return DayMonthOf(calendar.WaterYearEndPrefix); }
+std::string TypedLastDay(const Calendar& calendar) {
+    return DayMonthOf(calendar.WaterYearEndPrefix);
+}
 
 }  // namespace kovu3

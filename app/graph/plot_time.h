@@ -18,7 +18,8 @@ std::optional<long> DayNumber(std::string_view date, std::string_view firstDay);
 
 // The PlotTime of a date and a time "hh:mm" ("24:00" is the end of that day); nullopt when
 // the date cannot be read.
-std::optional<double> PlotTimeOf(std::string_view date, std::string_view time, std::string_view firstDay);
+std::optional<double> PlotTimeOf(std::string_view date, std::string_view time,
+                                 std::string_view firstDay);
 
 struct DateTime {
     std::string date;  // dd/mm/yyyy with the separator given
@@ -32,7 +33,8 @@ DateTime DateTimeOf(double plotTime, std::string_view firstDay, std::string_view
 // A day and month typed as "d.m" (the separator "\", "/", "." or ":") as a date of the
 // water year: months after its last month belong to the year before. Nullopt when the text
 // is no real day of the calendar.
-std::optional<std::string> TypedDayOfWaterYear(std::string_view text, int waterYear, const Calendar& calendar);
+std::optional<std::string> TypedDayOfWaterYear(std::string_view text, int waterYear,
+                                               const Calendar& calendar);
 
 // "d.m" of the first and the last day of the calendar's water year ("1.10" and "30.9").
 std::string TypedFirstDay(const Calendar& calendar);

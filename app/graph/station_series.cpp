@@ -106,8 +106,9 @@ CurveTrace TraceCurve(const StationSeries& series, const GraphScale& scale, bool
                              [](std::int32_t m, double limit) { return m < limit; }) -
             series.minutes.begin());
         end = static_cast<size_t>(
-            std::upper_bound(series.minutes.begin() + static_cast<long>(begin), series.minutes.end(),
-                             endMinute, [](double limit, std::int32_t m) { return limit < m; }) -
+            std::upper_bound(series.minutes.begin() + static_cast<long>(begin),
+                             series.minutes.end(), endMinute,
+                             [](double limit, std::int32_t m) { return limit < m; }) -
             series.minutes.begin());
     }
 

@@ -14,7 +14,8 @@ std::vector<int> LabelledDays(int k, int monthLength) {
     return days;
 }
 
-std::vector<TimeLabel> TimeLabels(const GraphView& view, int waterYear, int k, const Calendar& calendar) {
+std::vector<TimeLabel> TimeLabels(const GraphView& view, int waterYear, int k,
+                                  const Calendar& calendar) {
     std::vector<TimeLabel> labels;
     const std::string firstDay = WaterYearFirstDay(waterYear, calendar);
     for (int m = 1; m <= 12; ++m) {
@@ -24,7 +25,8 @@ std::vector<TimeLabel> TimeLabels(const GraphView& view, int waterYear, int k, c
             const std::string date = FormatDate({day, month, year}, calendar.DateSeparator);
             std::optional<long> dayNo = DayNumber(date, firstDay);
             if (!dayNo) continue;
-            // Whole minutes first, as PlotTimeOf counts them, so a label on a view's edge matches it.
+            // Whole minutes first, as PlotTimeOf counts them, so a label on a view's edge matches
+            // it.
             const double x = static_cast<double>(*dayNo * 1440) / 100.0;
             if (x < view.xStart) continue;
             if (x > view.xEnd) return labels;

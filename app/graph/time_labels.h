@@ -19,6 +19,7 @@ struct TimeLabel {
 std::vector<int> LabelledDays(int k, int monthLength);
 
 // The labels of the water year that fall inside the view, in time order.
-std::vector<TimeLabel> TimeLabels(const GraphView& view, int waterYear, int k, const Calendar& calendar);
+std::vector<TimeLabel> TimeLabels(const GraphView& view, int waterYear, int k,
+                                  const Calendar& calendar);
 
 }  // namespace kovu3

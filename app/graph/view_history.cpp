@@ -34,6 +34,8 @@ bool ViewHistory::Forward() {
     return true;
 }
 
-void ViewHistory::Initial() { current_ = highest_ = std::min(highest_, 1); }
+void ViewHistory::Initial() {
+    current_ = highest_ = std::min(highest_, 1);
+}
 
 }  // namespace kovu3

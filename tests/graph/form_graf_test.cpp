@@ -49,7 +49,8 @@ struct GraphMachine {
     test::GraphFixture fixture;
     std::string file;
 
-    explicit GraphMachine(const char* language = "TURKCE", int type = sim::kOpticalEncoder, int year = 2004)
+    explicit GraphMachine(const char* language = "TURKCE", int type = sim::kOpticalEncoder,
+                          int year = 2004)
         : fixture(language) {
         const std::string raw = fixture.Raw("12345678", {1, 10, 2003}, {20, 10, 2003}, type);
         file = fixture.Convert("123-45678", year, {raw});
@@ -60,22 +61,33 @@ struct GraphMachine {
         Shoot(*form, "opened");
         return form;
     }
-    bool PictureExists(int slot) const { return fs::exists(PictureFile(fixture.data.path(), slot)); }
+    bool PictureExists(int slot) const {
+        return fs::exists(PictureFile(fixture.data.path(), slot));
+    }
 
     // Pictures for a person to look at, when KOVU3_GRAPH_SHOTS names a folder.
     static void Shoot(QWidget& form, const char* name) {
         const QByteArray folder = qgetenv("KOVU3_GRAPH_SHOTS");
         if (folder.isEmpty()) return;
-        form.grab().save(QString::fromUtf8(folder) + "/" + QTest::currentTestFunction() + "-" + name + ".png");
+        form.grab().save(QString::fromUtf8(folder) + "/" + QTest::currentTestFunction() + "-" +
+                         name + ".png");
     }
 };
 
-QString Text(FormGraf& form, const char* name) { return form.findChild<QLineEdit*>(name)->text(); }
-QAction* Menu(FormGraf& form, const char* name) { return form.findChild<QAction*>(name); }
-QGroupBox* Frame(FormGraf& form, const char* name) { return form.findChild<QGroupBox*>(name); }
+QString Text(FormGraf& form, const char* name) {
+    return form.findChild<QLineEdit*>(name)->text();
+}
+QAction* Menu(FormGraf& form, const char* name) {
+    return form.findChild<QAction*>(name);
+}
+QGroupBox* Frame(FormGraf& form, const char* name) {
+    return form.findChild<QGroupBox*>(name);
+}
 
-void Mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, held, Qt::NoModifier);
+void Mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button,
+           Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, held,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
 }
 
@@ -111,7 +123,8 @@ void FormGrafTest::openingDrawsTheWholeWaterYear() {
     const long maximum = form->document().stations[0].yearMaximum;
     QCOMPARE(Text(*form, "Text11"), QString::number(static_cast<long>(std::floor(1.1 * maximum))));
     QVERIFY(machine.PictureExists(1));
-    QImage stored(QString::fromStdString(PictureFile(machine.fixture.data.path(), 1).string()), "PNG");
+    QImage stored(QString::fromStdString(PictureFile(machine.fixture.data.path(), 1).string()),
+                  "PNG");
     QCOMPARE(stored.size(), form->picture()->size());
 }
 
@@ -120,7 +133,8 @@ void FormGrafTest::pointerReadout() {
     auto form = machine.Open();
     const GraphScale scale = form->Scale();
     // 15/10/2003 is day 15; 06:30 is 3.9 units into it.
-    Mouse(form->picture(), QEvent::MouseMove, At(scale, 15 * 14.4 + 3.9, 100), Qt::NoButton, Qt::NoButton);
+    Mouse(form->picture(), QEvent::MouseMove, At(scale, 15 * 14.4 + 3.9, 100), Qt::NoButton,
+          Qt::NoButton);
     const QString readout = form->findChild<QLabel*>("Label3")->text();
     QVERIFY2(readout.startsWith("Mouse:15/10/2003  "), qPrintable(readout));
     QVERIFY2(readout.contains("   H= 9") || readout.contains("   H= 10"), qPrintable(readout));
@@ -132,13 +146,15 @@ void FormGrafTest::selectedAreaBecomesTheNextView() {
     const GraphScale scale = form->Scale();
     // From 05/10 at 80 % of the level range down and right to 12/10 at 30 %.
     const GraphView first = form->history().CurrentView();
-    const double high = first.y0 + 0.8 * (first.y1 - first.y0), low = first.y0 + 0.3 * (first.y1 - first.y0);
+    const double high = first.y0 + 0.8 * (first.y1 - first.y0),
+                 low = first.y0 + 0.3 * (first.y1 - first.y0);
     Drag(*form, At(scale, 5 * 14.4 + 6, high), At(scale, 12 * 14.4 + 6, low));
     QVERIFY(form->picture()->shape()->isVisible());
     QVERIFY(Frame(*form, "Frame2")->isVisible());
     QCOMPARE(Text(*form, "Text3_0"), QStringLiteral("05/10/2003"));
     QCOMPARE(Text(*form, "Text4_0"), QStringLiteral("12/10/2003"));
-    const double top = Text(*form, "Text3_2").toDouble(), bottom = Text(*form, "Text4_2").toDouble();
+    const double top = Text(*form, "Text3_2").toDouble(),
+                 bottom = Text(*form, "Text4_2").toDouble();
     const double pixel = (first.y1 - first.y0) / scale.H();
     QVERIFY2(std::fabs(top - high) <= 1 + pixel && std::fabs(bottom - low) <= 1 + pixel,
              qPrintable(Text(*form, "Text3_2") + " " + Text(*form, "Text4_2")));
@@ -159,10 +175,12 @@ void FormGrafTest::selectedAreaBecomesTheNextView() {
 
     // Dragged past the plot area, the corner stays on its edge.
     const GraphScale zoomed = form->Scale();
-    Drag(*form, At(zoomed, 6 * 14.4, 100), QPoint(form->picture()->width() - 2, form->picture()->height() - 2));
+    Drag(*form, At(zoomed, 6 * 14.4, 100),
+         QPoint(form->picture()->width() - 2, form->picture()->height() - 2));
     QCOMPARE(Text(*form, "Text4_0"), QStringLiteral("13/10/2003"));
     QCOMPARE(Text(*form, "Text4_1"), QStringLiteral("00:00"));
-    QCOMPARE(Text(*form, "Text4_2").toDouble(), std::floor(zoomed.LevelAt(zoomed.T() + zoomed.H())));
+    QCOMPARE(Text(*form, "Text4_2").toDouble(),
+             std::floor(zoomed.LevelAt(zoomed.T() + zoomed.H())));
 }
 
 void FormGrafTest::clickWithoutDraggingOnlyBeeps() {
@@ -232,7 +250,8 @@ void FormGrafTest::backAndForwardShowTheStoredImages() {
     // A stored image is shown as it was kept.
     QImage marked = first.copy();
     marked.setPixelColor(0, 0, QColor(1, 2, 3));
-    QVERIFY(marked.save(QString::fromStdString(PictureFile(machine.fixture.data.path(), 1).string()), "PNG"));
+    QVERIFY(marked.save(
+        QString::fromStdString(PictureFile(machine.fixture.data.path(), 1).string()), "PNG"));
     form->Back();
     QCOMPARE(form->picture()->image().pixelColor(0, 0), QColor(1, 2, 3));
     // A missing one is drawn again from its view.
@@ -323,7 +342,8 @@ void FormGrafTest::unreadableFilesAreReported() {
     QCOMPARE(test::MessagesShown().size(), 1);
     QVERIFY(test::MessagesShown()[0].contains("S2004999-99999.txt"));
     test::CloseMessages();
-    FormGraf* form = OpenFormGraf(machine.fixture.settings, {"S2004999-99999.txt", machine.file}, {}, &parent);
+    FormGraf* form =
+        OpenFormGraf(machine.fixture.settings, {"S2004999-99999.txt", machine.file}, {}, &parent);
     QVERIFY(form);
     QCOMPARE(form->document().stations.size(), size_t(1));
     form->show();
@@ -336,7 +356,8 @@ void FormGrafTest::mainWindowOpensTheGraph() {
     GraphMachine converted;
     test::DesktopMachine desktop;
     fs::create_directories(desktop.environment.layout.Limdat());
-    fs::copy_file(converted.fixture.data / converted.file, desktop.environment.layout.Limdat() / converted.file);
+    fs::copy_file(converted.fixture.data / converted.file,
+                  desktop.environment.layout.Limdat() / converted.file);
     auto window = desktop.Start();
     FormGraf* form = window->openGraphWindow({converted.file});
     QVERIFY(form);

@@ -54,8 +54,12 @@ void FrmGrLisTest::captionsPerLanguage_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("draw");
     QTest::addColumn<QString>("clear");
-    QTest::newRow("Turkish") << "TURKCE" << "Liste" << QString::fromUtf8("Çiz") << "Liste kutusunu temizle";
-    QTest::newRow("English") << "ENGLISH" << "List" << "Draw" << "Clear listbox";
+    QTest::newRow("Turkish") << "TURKCE"
+                             << "Liste" << QString::fromUtf8("Çiz") << "Liste kutusunu temizle";
+    QTest::newRow("English") << "ENGLISH"
+                             << "List"
+                             << "Draw"
+                             << "Clear listbox";
 }
 
 void FrmGrLisTest::captionsPerLanguage() {
@@ -96,7 +100,8 @@ void FrmGrLisTest::aFifthEntryIsRefusedWithAMessage() {
         QVERIFY(form.AddPlotEntry("S2004123-4567" + std::to_string(station) + ".txt", station, 0));
     QVERIFY(!form.AddPlotEntry("S2004123-45675.txt", 5, 0));
     QCOMPARE(List(form, "List1")->count(), 4);
-    QCOMPARE(test::MessagesShown(), QStringList({"The graph draws at most 4 station-years together."}));
+    QCOMPARE(test::MessagesShown(),
+             QStringList({"The graph draws at most 4 station-years together."}));
     test::CloseMessages();
 }
 
@@ -145,7 +150,8 @@ void FrmGrLisTest::drawConvertsOnlyTheMissingStationYears() {
     QSignalSpy drawn(form, &FrmGrLis::drawRequested);
     QSignalSpy closed(form, &FrmGrLis::closed);
     QString lastPath;
-    connect(form, &FrmGrLis::processedFilePathChanged, this, [&](const QString& path) { lastPath = path; });
+    connect(form, &FrmGrLis::processedFilePathChanged, this,
+            [&](const QString& path) { lastPath = path; });
     QTest::mouseClick(Button(*form, "Command2"), Qt::LeftButton);
 
     QVERIFY(std::filesystem::exists(fixture.data / second));

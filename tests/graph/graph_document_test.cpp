@@ -17,10 +17,12 @@ namespace fs = std::filesystem;
 TEST(GraphDocumentTest, FirstViewCoversTheWaterYearUpToItsHighestMaximum) {
     test::GraphFixture fixture;
     std::string a = fixture.Raw("12345678", {1, 10, 2003}, {20, 10, 2003});
-    std::string b = fixture.Raw("12345679", {5, 10, 2003}, {9, 10, 2003}, sim::kOpticalEncoder, 1, 7);
+    std::string b =
+        fixture.Raw("12345679", {5, 10, 2003}, {9, 10, 2003}, sim::kOpticalEncoder, 1, 7);
     const std::string first = fixture.Convert("123-45678", 2004, {a});
     const std::string second = fixture.Convert("123-45679", 2004, {b});
-    GraphDocument document = LoadGraphDocument({fixture.data / first, fixture.data / second}, fixture.settings);
+    GraphDocument document =
+        LoadGraphDocument({fixture.data / first, fixture.data / second}, fixture.settings);
     ASSERT_EQ(document.stations.size(), 2u);
     EXPECT_TRUE(document.problems.empty());
     EXPECT_FALSE(document.aquifer);
@@ -107,7 +109,8 @@ TEST(PlotEntryTest, NamesOfProcessedFiles) {
     ASSERT_TRUE(name);
     EXPECT_EQ(name->waterYear, 2004);
     EXPECT_EQ(name->station, "123-45678");
-    for (const char* bad : {"", "S2004123-45678.xls", "Q2004123-45678.txt", "S20x4123-45678.txt", "S200412345678.txt"})
+    for (const char* bad : {"", "S2004123-45678.xls", "Q2004123-45678.txt", "S20x4123-45678.txt",
+                            "S200412345678.txt"})
         EXPECT_FALSE(ParsePlotEntryName(bad)) << bad;
 }
 

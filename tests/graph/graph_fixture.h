@@ -28,8 +28,8 @@ struct GraphFixture {
     }
 
     // A normal 10-minute raw file of `stationId` from `from` 00:00 to `until` 24:00.
-    std::string Raw(const std::string& stationId, DateParts from, DateParts until, int type = sim::kOpticalEncoder,
-                    int order = 1, std::uint64_t seed = 1) {
+    std::string Raw(const std::string& stationId, DateParts from, DateParts until,
+                    int type = sim::kOpticalEncoder, int order = 1, std::uint64_t seed = 1) {
         sim::LoggerFileSpec spec;
         spec.stationId = stationId;
         spec.order = order;

@@ -84,7 +84,8 @@ void GraphPainterTest::curvePixelsWhereTheScalePutsThem() {
     QVERIFY(ColourNear(image, scale.X(14.4 * 4), scale.Y(200), kCurve));  // half way up the rise
     QVERIFY(ColourNear(image, scale.X(14.4 * 6.5), scale.Y(300), kCurve));
     QVERIFY(!ColourNear(image, scale.X(14.4 * 6.5), scale.Y(250), kCurve));
-    QVERIFY(!ColourNear(image, scale.X(14.4 * 10), scale.Y(300), kCurve));  // after the last reading
+    QVERIFY(
+        !ColourNear(image, scale.X(14.4 * 10), scale.Y(300), kCurve));  // after the last reading
     // Nothing of the curve outside the plot area, and the frame is black.
     QCOMPARE(image.pixelColor(45, 300), QColor(Qt::black));
     QCOMPARE(image.pixelColor(20, 150), kPaper);
@@ -100,7 +101,8 @@ void GraphPainterTest::readingsFourDaysApartAreNotJoined() {
 }
 
 void GraphPainterTest::extremeDotsInLightRedAndLightBlue() {
-    const GraphDocument document = Document({{3, 0, 200}, {3, 14, 340, 'x'}, {3, 16, 60, 'm'}, {4, 0, 200}});
+    const GraphDocument document =
+        Document({{3, 0, 200}, {3, 14, 340, 'x'}, {3, 16, 60, 'm'}, {4, 0, 200}});
     GraphPicture picture = Picture(document, kMonth);
     const GraphScale scale(kMonth, 665, 515);
     QImage image = RenderGraph(picture, 665, 515);
@@ -118,8 +120,10 @@ void GraphPainterTest::aquiferAxisRunsDownwards() {
     const GraphView upsideDown{kMonth.xStart, kMonth.xEnd, 400, 0};
     const QImage image = RenderGraph(Picture(document, upsideDown), 665, 515);
     // 350 cm of 400 lies near the bottom edge when the axis runs downwards.
-    QVERIFY(ColourNear(image, GraphScale(upsideDown, 665, 515).X(14.4 * 3.5), 20 + 400 * 350.0 / 400, kCurve));
-    QVERIFY(!ColourNear(image, GraphScale(upsideDown, 665, 515).X(14.4 * 3.5), 20 + 400 * 50.0 / 400, kCurve));
+    QVERIFY(ColourNear(image, GraphScale(upsideDown, 665, 515).X(14.4 * 3.5),
+                       20 + 400 * 350.0 / 400, kCurve));
+    QVERIFY(!ColourNear(image, GraphScale(upsideDown, 665, 515).X(14.4 * 3.5),
+                        20 + 400 * 50.0 / 400, kCurve));
 }
 
 void GraphPainterTest::samePictureOnAPdfPage() {
@@ -130,8 +134,8 @@ void GraphPainterTest::samePictureOnAPdfPage() {
         QPdfWriter writer(path);
         writer.setPageOrientation(QPageLayout::Landscape);
         QPainter painter(&writer);
-        PaintGraphOnPage(&painter, QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height())), 665, 515,
-                         Picture(document, kMonth));
+        PaintGraphOnPage(&painter, QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height())),
+                         665, 515, Picture(document, kMonth));
     }
     QFile pdf(path);
     QVERIFY(pdf.open(QIODevice::ReadOnly));

@@ -41,7 +41,8 @@ TEST(GraphScaleTest, InverseTurnsPositionsBackIntoValues) {
     for (const Case& c : cases) {
         const GraphScale scale(c.view, c.width, c.height);
         for (double x : {0.0, 45.0, 123.5, c.width}) EXPECT_NEAR(scale.X(scale.TimeAt(x)), x, 1e-9);
-        for (double y : {0.0, 20.0, 301.25, c.height}) EXPECT_NEAR(scale.Y(scale.LevelAt(y)), y, 1e-9);
+        for (double y : {0.0, 20.0, 301.25, c.height})
+            EXPECT_NEAR(scale.Y(scale.LevelAt(y)), y, 1e-9);
         EXPECT_NEAR(scale.TimeAt(45), c.view.xStart, 1e-9);
         EXPECT_NEAR(scale.LevelAt(20), c.view.y1, 1e-9);
         EXPECT_NEAR(scale.LevelAt(c.height - 95), c.view.y0, 1e-9);

@@ -33,8 +33,9 @@ TEST(PlotTimeTest, PlotTimeBecomesDateAndTime) {
         const char* time;
     };
     const Case cases[] = {
-        {14.4, "01/10/2003", "00:00"}, {18.3, "01/10/2003", "06:30"},   {28.79, "01/10/2003", "23:59"},
-        {28.8, "02/10/2003", "00:00"}, {28.805, "02/10/2003", "00:00"}, {14.4 * 367, "01/10/2004", "00:00"},
+        {14.4, "01/10/2003", "00:00"},   {18.3, "01/10/2003", "06:30"},
+        {28.79, "01/10/2003", "23:59"},  {28.8, "02/10/2003", "00:00"},
+        {28.805, "02/10/2003", "00:00"}, {14.4 * 367, "01/10/2004", "00:00"},
         {10.0, "30/09/2003", "16:40"},
     };
     for (const Case& c : cases) {
@@ -46,7 +47,8 @@ TEST(PlotTimeTest, PlotTimeBecomesDateAndTime) {
     for (int minute = 0; minute < 1440; ++minute) {
         const std::string time = (minute / 60 < 10 ? "0" : "") + std::to_string(minute / 60) + ":" +
                                  (minute % 60 < 10 ? "0" : "") + std::to_string(minute % 60);
-        DateTime back = DateTimeOf(*PlotTimeOf("15/11/2003", time, "01/10/2003"), "01/10/2003", "/");
+        DateTime back =
+            DateTimeOf(*PlotTimeOf("15/11/2003", time, "01/10/2003"), "01/10/2003", "/");
         ASSERT_EQ(back.time, time);
         ASSERT_EQ(back.date, "15/11/2003");
     }

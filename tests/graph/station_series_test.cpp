@@ -55,7 +55,8 @@ TEST(TraceCurveTest, PointsLandWhereTheScalePutsThem) {
 }
 
 TEST(TraceCurveTest, LoggerExtremesOnlyWithTheOption) {
-    const StationSeries series = Series({{2, 12, 0, 100}, {3, 8, 0, 300, 'x'}, {3, 9, 0, 50, 'm'}, {4, 12, 0, 110}});
+    const StationSeries series =
+        Series({{2, 12, 0, 100}, {3, 8, 0, 300, 'x'}, {3, 9, 0, 50, 'm'}, {4, 12, 0, 110}});
     CurveTrace with = TraceCurve(series, kMonth, true);
     EXPECT_EQ(with.maxima.size(), 1u);
     EXPECT_EQ(with.minima.size(), 1u);
@@ -80,9 +81,8 @@ TEST(TraceCurveTest, ViewEdgesAndNegativeLevelsEndTheCurve) {
     CurveTrace early = TraceCurve(series, GraphScale({14.4, 14.4 * 3, 0, 100}, 665, 515), true);
     EXPECT_EQ(Points(early), 3u);
     // Out of time order: the first line past the view ends the curve there.
-    CurveTrace shuffled =
-        TraceCurve(Series({{2, 0, 0, 10}, {9, 0, 0, 90}, {3, 0, 0, 30}}), GraphScale({14.4, 14.4 * 5, 0, 100}, 665, 515),
-                   true);
+    CurveTrace shuffled = TraceCurve(Series({{2, 0, 0, 10}, {9, 0, 0, 90}, {3, 0, 0, 30}}),
+                                     GraphScale({14.4, 14.4 * 5, 0, 100}, 665, 515), true);
     EXPECT_EQ(Points(shuffled), 1u);
 }
 
@@ -91,7 +91,8 @@ TEST(TraceCurveTest, ThinningKeepsEveryColumnsExtremes) {
     StationSeries series;
     for (int minute = 1440; minute < 1440 * 366; ++minute) {
         series.minutes.push_back(minute);
-        series.levels.push_back(static_cast<int32_t>(100 + (minute * 7919LL) % 97));  // jumps about within 100..196
+        series.levels.push_back(
+            static_cast<int32_t>(100 + (minute * 7919LL) % 97));  // jumps about within 100..196
         series.kinds.push_back(' ');
     }
     const GraphScale year({14.4, 14.4 * 366, 0, 250}, 665, 515);
@@ -102,7 +103,8 @@ TEST(TraceCurveTest, ThinningKeepsEveryColumnsExtremes) {
     EXPECT_NEAR(trace.runs[0].front().x, year.X(14.4), 1e-9);
     EXPECT_NEAR(trace.runs[0].back().x, year.X((1440 * 366 - 1) / 100.0), 1e-9);
     double top = 1e9, bottom = -1e9;
-    for (const PlotPoint& p : trace.runs[0]) top = std::min(top, p.y), bottom = std::max(bottom, p.y);
+    for (const PlotPoint& p : trace.runs[0])
+        top = std::min(top, p.y), bottom = std::max(bottom, p.y);
     EXPECT_NEAR(top, year.Y(196), 1e-9);
     EXPECT_NEAR(bottom, year.Y(100), 1e-9);
     // Finer columns (a printer) keep more points.

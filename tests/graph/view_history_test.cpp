@@ -12,7 +12,9 @@
 namespace kovu3 {
 namespace {
 
-GraphView ViewNo(int n) { return {14.4 * n, 14.4 * (n + 1), 0, 100}; }
+GraphView ViewNo(int n) {
+    return {14.4 * n, 14.4 * (n + 1), 0, 100};
+}
 
 TEST(ViewHistoryTest, BackAndForwardStayWithinTheViewsDrawn) {
     ViewHistory history;
@@ -80,7 +82,8 @@ TEST(ViewHistoryTest, InitialDrawingForgetsTheLaterViews) {
 
 TEST(PictureFilesTest, MovedDownAndDeletedByTheirOwnNamesOnly) {
     test::TestFolder folder;
-    for (int slot = 1; slot <= 10; ++slot) folder.Write("picture" + std::to_string(slot), std::to_string(slot));
+    for (int slot = 1; slot <= 10; ++slot)
+        folder.Write("picture" + std::to_string(slot), std::to_string(slot));
     folder.Write("picture of the station.jpg", "keep");
     folder.Write("Pictures/notes.txt", "keep");
     std::filesystem::remove(folder / "picture5");
@@ -90,7 +93,8 @@ TEST(PictureFilesTest, MovedDownAndDeletedByTheirOwnNamesOnly) {
     EXPECT_EQ(folder.Read("picture9"), "10");
     EXPECT_FALSE(std::filesystem::exists(folder / "picture10"));
     EXPECT_TRUE(DeletePictures(folder.path(), 10).empty());
-    for (int slot = 1; slot <= 10; ++slot) EXPECT_FALSE(std::filesystem::exists(PictureFile(folder.path(), slot)));
+    for (int slot = 1; slot <= 10; ++slot)
+        EXPECT_FALSE(std::filesystem::exists(PictureFile(folder.path(), slot)));
     EXPECT_EQ(folder.Read("picture of the station.jpg"), "keep");
     EXPECT_EQ(folder.Read("Pictures/notes.txt"), "keep");
 }

@@ -5,8 +5,8 @@
 #include <QCursor>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPrintDialog>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -28,7 +28,8 @@ constexpr int kPictureQuality = 80;
 // One graph window at a time: the names of the stored pictures are fixed.
 QPointer<FormGraf> openWindow;
 
-std::vector<fs::path> PlotPaths(const ProgramSettings& settings, const std::vector<std::string>& plotFiles) {
+std::vector<fs::path> PlotPaths(const ProgramSettings& settings,
+                                const std::vector<std::string>& plotFiles) {
     std::vector<fs::path> paths;
     for (const std::string& name : plotFiles) {
         fs::path path(name);
@@ -47,14 +48,16 @@ QString Joined(const std::vector<std::string>& lines) {
 
 FormGraf::FormGraf(const ProgramSettings& settings, const std::vector<std::string>& plotFiles,
                    const std::string& loggerType, QWidget* parent)
-    : FormGraf(settings, LoadGraphDocument(PlotPaths(settings, plotFiles), settings, loggerType), parent) {}
+    : FormGraf(settings, LoadGraphDocument(PlotPaths(settings, plotFiles), settings, loggerType),
+               parent) {}
 
 FormGraf::FormGraf(const ProgramSettings& settings, GraphDocument document, QWidget* parent)
     : MdiForm(parent), settings_(settings), document_(std::move(document)) {
     // Kept apart from the settings: the window may outlive the main window's settings while
     // the program ends, and still clears its pictures.
     std::error_code ec;
-    pictureFolder_ = settings.CurrentFolder.empty() ? fs::current_path(ec) : fs::path(settings.CurrentFolder);
+    pictureFolder_ =
+        settings.CurrentFolder.empty() ? fs::current_path(ec) : fs::path(settings.CurrentFolder);
     if (openWindow) CloseForm(openWindow);
     openWindow = this;
     choosePrinter_ = [this](QPrinter& printer) {
@@ -100,9 +103,11 @@ void FormGraf::BuildWindow() {
         return item;
     };
     mnuIlk_ = action("Mnuilk", Caption(texts, 7, "Başlangıç çizimi"), &FormGraf::InitialDrawing);
-    mnuSecformKeyboard_ = action("MnuSecformKeyboard", QString::fromUtf8("Çizilecek Bölgeyi Klavyeden Gir"),
-                                 &FormGraf::ShowKeyboardRange);
-    mnuSec_ = action("MnuSec", Caption(texts, 8, "Seçilmiş bölgeyi çiz"), &FormGraf::DrawSelectedArea);
+    mnuSecformKeyboard_ =
+        action("MnuSecformKeyboard", QString::fromUtf8("Çizilecek Bölgeyi Klavyeden Gir"),
+               &FormGraf::ShowKeyboardRange);
+    mnuSec_ =
+        action("MnuSec", Caption(texts, 8, "Seçilmiş bölgeyi çiz"), &FormGraf::DrawSelectedArea);
     mnuGeri_ = action("MnuGeri", QString::fromUtf8("[ « ]"), &FormGraf::Back);
     mnuIleri_ = action("MnuIleri", QString::fromUtf8("[ » ]"), &FormGraf::Forward);
     mnuPrint_ = action("MnuPrint", Caption(texts, 9, "Yazdır"), &FormGraf::Print);
@@ -121,7 +126,8 @@ void FormGraf::BuildWindow() {
     // Frame1: the bounds of the view, start and bottom level over end and top level.
     frame1_ = new QGroupBox(this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    auto* heading1 = new QLabel(Caption(texts, 12, "    Tarih        Zaman        Seviye,cm"), frame1_);
+    auto* heading1 =
+        new QLabel(Caption(texts, 12, "    Tarih        Zaman        Seviye,cm"), frame1_);
     heading1->setObjectName(QStringLiteral("Label1"));
     text8_ = MakeBox("Text8", 130);
     text9_ = MakeBox("Text9", 60);
@@ -137,7 +143,8 @@ void FormGraf::BuildWindow() {
     // Frame2: the corners of the selected area.
     frame2_ = new QGroupBox(Caption(texts, 11, "Seçilmiş bölge"), this);
     frame2_->setObjectName(QStringLiteral("Frame2"));
-    auto* heading2 = new QLabel(Caption(texts, 13, "    Tarih        Zaman        Seviye,cm"), frame2_);
+    auto* heading2 =
+        new QLabel(Caption(texts, 13, "    Tarih        Zaman        Seviye,cm"), frame2_);
     heading2->setObjectName(QStringLiteral("Label2"));
     auto* corners = new QGridLayout(frame2_);
     corners->addWidget(heading2, 0, 0, 1, 3);
@@ -201,9 +208,13 @@ void FormGraf::BuildWindow() {
     resize(900, 700);
 }
 
-GraphScale FormGraf::Scale() const { return GraphScale(history_.CurrentView(), canvas_->width(), canvas_->height()); }
+GraphScale FormGraf::Scale() const {
+    return GraphScale(history_.CurrentView(), canvas_->width(), canvas_->height());
+}
 
-fs::path FormGraf::PictureFolder() const { return pictureFolder_; }
+fs::path FormGraf::PictureFolder() const {
+    return pictureFolder_;
+}
 
 void FormGraf::showEvent(QShowEvent* event) {
     MdiForm::showEvent(event);
@@ -224,8 +235,9 @@ void FormGraf::DrawGraph(bool anew) {
         const QImage image = RenderGraph(picture, canvas_->width(), canvas_->height());
         canvas_->setImage(image);
         drawnSize_ = canvas_->size();
-        image.save(QString::fromStdString(PictureFile(PictureFolder(), history_.current()).string()), "PNG",
-                   kPictureQuality);
+        image.save(
+            QString::fromStdString(PictureFile(PictureFolder(), history_.current()).string()),
+            "PNG", kPictureQuality);
         QApplication::restoreOverrideCursor();
     }
     UpdateMenus();
@@ -234,7 +246,8 @@ void FormGraf::DrawGraph(bool anew) {
 
 void FormGraf::ShowStoredView() {
     QImage stored;
-    const QString path = QString::fromStdString(PictureFile(PictureFolder(), history_.current()).string());
+    const QString path =
+        QString::fromStdString(PictureFile(PictureFolder(), history_.current()).string());
     // A missing image, or one of another picture size, is drawn again from its view.
     if (stored.load(path, "PNG") && stored.size() == canvas_->size()) {
         canvas_->setImage(stored);
@@ -295,7 +308,8 @@ void FormGraf::Moved(QPoint position, Qt::MouseButtons buttons) {
     if (!(buttons & Qt::LeftButton) || !selecting_) {
         if (buttons != Qt::NoButton) return;
         frame2_->hide();
-        const DateTime moment = DateTimeOf(scale.TimeAt(position.x()), document_.firstDay, settings_.DateSeparator());
+        const DateTime moment =
+            DateTimeOf(scale.TimeAt(position.x()), document_.firstDay, settings_.DateSeparator());
         label3_->setText(Q(PointerReadout(moment, scale.LevelAt(position.y()))));
         return;
     }
@@ -319,7 +333,8 @@ void FormGraf::Released(QPoint, Qt::MouseButton) {
 
 void FormGraf::ShowCorner(std::array<QLineEdit*, 3>& boxes, double x, double y) {
     const GraphScale scale = Scale();
-    const DateTime moment = DateTimeOf(scale.TimeAt(x), document_.firstDay, settings_.DateSeparator());
+    const DateTime moment =
+        DateTimeOf(scale.TimeAt(x), document_.firstDay, settings_.DateSeparator());
     boxes[0]->setText(Q(moment.date));
     boxes[1]->setText(Q(moment.time));
     boxes[2]->setText(QString::number(static_cast<long>(std::floor(scale.LevelAt(y)))));
@@ -330,8 +345,10 @@ void FormGraf::DrawSelectedArea() {
         Beep();
         return;
     }
-    const std::optional<double> start = PlotTimeOf(Std(text3_[0]->text()), "00:00", document_.firstDay);
-    const std::optional<double> end = PlotTimeOf(Std(text4_[0]->text()), "24:00", document_.firstDay);
+    const std::optional<double> start =
+        PlotTimeOf(Std(text3_[0]->text()), "00:00", document_.firstDay);
+    const std::optional<double> end =
+        PlotTimeOf(Std(text4_[0]->text()), "24:00", document_.firstDay);
     if (!start || !end) {
         Beep();
         return;
@@ -349,10 +366,14 @@ void FormGraf::ShowKeyboardRange() {
 void FormGraf::DrawKeyboardRange() {
     frame3_->hide();
     const Calendar& calendar = document_.calendar;
-    const std::optional<std::string> first = TypedDayOfWaterYear(Std(text1_->text()), document_.waterYear, calendar);
-    const std::optional<std::string> last = TypedDayOfWaterYear(Std(text5_->text()), document_.waterYear, calendar);
-    const std::optional<double> start = first ? PlotTimeOf(*first, "00:00", document_.firstDay) : std::nullopt;
-    const std::optional<double> end = last ? PlotTimeOf(*last, "24:00", document_.firstDay) : std::nullopt;
+    const std::optional<std::string> first =
+        TypedDayOfWaterYear(Std(text1_->text()), document_.waterYear, calendar);
+    const std::optional<std::string> last =
+        TypedDayOfWaterYear(Std(text5_->text()), document_.waterYear, calendar);
+    const std::optional<double> start =
+        first ? PlotTimeOf(*first, "00:00", document_.firstDay) : std::nullopt;
+    const std::optional<double> end =
+        last ? PlotTimeOf(*last, "24:00", document_.firstDay) : std::nullopt;
     // A day that does not exist, or an end before the start, is left for the operator to mend.
     if (!hasStations() || !start || !end || *end <= *start) {
         frame3_->show();
@@ -392,11 +413,13 @@ void FormGraf::Print() {
 void FormGraf::PrintTo(QPrinter& printer) {
     QPainter painter(&printer);
     const GraphPicture picture = MakeGraphPicture(document_, history_.CurrentView(), settings_);
-    PaintGraphOnPage(&painter, QRectF(0, 0, printer.width(), printer.height()), canvas_->width(), canvas_->height(),
-                     picture);
+    PaintGraphOnPage(&painter, QRectF(0, 0, printer.width(), printer.height()), canvas_->width(),
+                     canvas_->height(), picture);
 }
 
-void FormGraf::Leave() { CloseForm(this); }
+void FormGraf::Leave() {
+    CloseForm(this);
+}
 
 void FormGraf::closeEvent(QCloseEvent* event) {
     if (openWindow == this) {
@@ -413,7 +436,8 @@ void FormGraf::Beep() {
 
 FormGraf* OpenFormGraf(const ProgramSettings& settings, const std::vector<std::string>& plotFiles,
                        const std::string& loggerType, QWidget* messageParent) {
-    GraphDocument document = LoadGraphDocument(PlotPaths(settings, plotFiles), settings, loggerType);
+    GraphDocument document =
+        LoadGraphDocument(PlotPaths(settings, plotFiles), settings, loggerType);
     if (!document.empty()) return new FormGraf(settings, std::move(document));
     QString text = Joined(document.problems);
     if (text.isEmpty()) text = QStringLiteral("No station-year to draw.");

@@ -21,9 +21,9 @@
 #include <vector>
 
 #include "graph/graph_document.h"
-#include "graph/view_history.h"
 #include "graph/ui/graph_canvas.h"
 #include "graph/ui/graph_painter.h"
+#include "graph/view_history.h"
 #include "shell/program_settings.h"
 #include "shell/ui/ui_support.h"
 
@@ -52,21 +52,23 @@ class FormGraf final : public MdiForm {
 
     // How the print command asks for a printer; true to print. The default is the print
     // dialog, which offers a PDF file as a printer too.
-    void setPrinterChooser(std::function<bool(QPrinter&)> chooser) { choosePrinter_ = std::move(chooser); }
+    void setPrinterChooser(std::function<bool(QPrinter&)> chooser) {
+        choosePrinter_ = std::move(chooser);
+    }
     // The current picture on a page of the printer.
     void PrintTo(QPrinter& printer);
 
     // The menu commands and buttons, as a click runs them.
-    void InitialDrawing();            // Mnuilk
-    void ShowKeyboardRange();         // MnuSecformKeyboard
-    void DrawKeyboardRange();         // Command1
+    void InitialDrawing();     // Mnuilk
+    void ShowKeyboardRange();  // MnuSecformKeyboard
+    void DrawKeyboardRange();  // Command1
     // Types a range into Text1 and Text5 and draws it, as the operator would.
     void DrawTypedRange(const QString& first, const QString& last);
-    void DrawSelectedArea();          // MnuSec
-    void Back();                      // MnuGeri
-    void Forward();                   // MnuIleri
-    void Print();                     // MnuPrint
-    void Leave();                     // MnuCik, CmdCik
+    void DrawSelectedArea();  // MnuSec
+    void Back();              // MnuGeri
+    void Forward();           // MnuIleri
+    void Print();             // MnuPrint
+    void Leave();             // MnuCik, CmdCik
 
   signals:
     void beeped();

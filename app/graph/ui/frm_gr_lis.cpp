@@ -21,12 +21,14 @@ QString TooManyEntriesText(const LanguageTexts& texts) {
     if (texts.Language == "TURKCE")
         return QString::fromUtf8("Grafik en çok %1 istasyon-su yılını birlikte çizebilir.")
             .arg(FrmGrLis::kMaxEntries);
-    return QStringLiteral("The graph draws at most %1 station-years together.").arg(FrmGrLis::kMaxEntries);
+    return QStringLiteral("The graph draws at most %1 station-years together.")
+        .arg(FrmGrLis::kMaxEntries);
 }
 
 }  // namespace
 
-FrmGrLis::FrmGrLis(const ProgramSettings& settings, QWidget* parent) : MdiForm(parent), settings_(settings) {
+FrmGrLis::FrmGrLis(const ProgramSettings& settings, QWidget* parent)
+    : MdiForm(parent), settings_(settings) {
     setObjectName(QStringLiteral("FrmGrLis"));
     const LanguageTexts& texts = settings.texts;
     setWindowTitle(Caption(texts, 46, "Çizilecek İstasyonların Listesi"));
@@ -69,7 +71,8 @@ FrmGrLis::~FrmGrLis() = default;
 bool FrmGrLis::AddPlotEntry(const std::string& fileName, int stationPosition, int yearPosition) {
     const QString name = Q(fileName);
     bool listed = false;
-    for (int row = 0; row < list1_->count() && !listed; ++row) listed = RowMatches(list1_->item(row)->text(), name);
+    for (int row = 0; row < list1_->count() && !listed; ++row)
+        listed = RowMatches(list1_->item(row)->text(), name);
     if (!listed && list1_->count() >= kMaxEntries) {
         ShowMessage(this, TooManyEntriesText(settings_.texts));
         return false;
@@ -114,7 +117,8 @@ void FrmGrLis::Draw() {
         SetProcessedFilePath(settings_.DataDirectory + name);
         std::error_code ec;
         if (name.empty() || !std::filesystem::exists(std::filesystem::path(processedFilePath_), ec))
-            ConvertMissing(name, list2_->item(row)->text().toInt(), list3_->item(row)->text().toInt());
+            ConvertMissing(name, list2_->item(row)->text().toInt(),
+                           list3_->item(row)->text().toInt());
     }
     QApplication::restoreOverrideCursor();
     drawn_ = true;

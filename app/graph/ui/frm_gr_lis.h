@@ -59,8 +59,8 @@ class FrmGrLis final : public MdiForm {
     const std::string& ProcessedFilePath() const { return processedFilePath_; }
 
     // The buttons' work, as a click runs it.
-    void Draw();   // Command2
-    void Clear();  // Command1
+    void Draw();              // Command2
+    void Clear();             // Command1
     void RemoveRow(int row);  // double click on a row of List1
 
   signals:

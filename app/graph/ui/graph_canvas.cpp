@@ -13,7 +13,8 @@ GraphCanvas::GraphCanvas(QWidget* parent) : QWidget(parent) {
     shape_ = new QFrame(this);
     shape_->setObjectName(QStringLiteral("Shape1"));
     shape_->setFrameShape(QFrame::Box);
-    shape_->setStyleSheet(QStringLiteral("QFrame#Shape1 { border: 1px dashed black; background: transparent; }"));
+    shape_->setStyleSheet(
+        QStringLiteral("QFrame#Shape1 { border: 1px dashed black; background: transparent; }"));
     shape_->setAttribute(Qt::WA_TransparentForMouseEvents);
     shape_->hide();
 }
@@ -34,9 +35,13 @@ void GraphCanvas::paintEvent(QPaintEvent*) {
     if (!image_.isNull()) painter.drawImage(QPoint(0, 0), image_);
 }
 
-void GraphCanvas::mousePressEvent(QMouseEvent* event) { emit pressed(event->position().toPoint(), event->button()); }
+void GraphCanvas::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->position().toPoint(), event->button());
+}
 
-void GraphCanvas::mouseMoveEvent(QMouseEvent* event) { emit moved(event->position().toPoint(), event->buttons()); }
+void GraphCanvas::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(event->position().toPoint(), event->buttons());
+}
 
 void GraphCanvas::mouseReleaseEvent(QMouseEvent* event) {
     emit released(event->position().toPoint(), event->button());

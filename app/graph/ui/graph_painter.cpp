@@ -60,10 +60,13 @@ double TextWidth(const QString& text, const TextStyle& style) {
 }
 
 // PrintText: the text ends at, starts at or is centred on x, vertically centred on y.
-void PrintText(QPainter* painter, const QString& text, double x, double y, Align align, const TextStyle& style) {
+void PrintText(QPainter* painter, const QString& text, double x, double y, Align align,
+               const TextStyle& style) {
     if (text.isEmpty()) return;
     const double width = TextWidth(text, style);
-    const double start = align == Align::EndsAt ? x - width : align == Align::Centred ? x - width / 2 : x;
+    const double start = align == Align::EndsAt    ? x - width
+                         : align == Align::Centred ? x - width / 2
+                                                   : x;
     painter->save();
     painter->translate(0, y);
     WriteAtOrigin(painter, text, style, start);
@@ -72,7 +75,8 @@ void PrintText(QPainter* painter, const QString& text, double x, double y, Align
 
 // PrintTurnedText with the angle 900 and "XXX<": the text reads upwards, centred on x, its
 // last character 2 units below y.
-void PrintTextUpwards(QPainter* painter, const QString& text, double x, double y, const TextStyle& style) {
+void PrintTextUpwards(QPainter* painter, const QString& text, double x, double y,
+                      const TextStyle& style) {
     if (text.isEmpty()) return;
     const double width = TextWidth(text, style);
     painter->save();
@@ -114,9 +118,9 @@ QColor OptionColour(const std::string& text, const char* fallback) {
     const WindowsColour colour = ParseColour(text).value_or(ParseColour(fallback).value_or(0));
     const Rgb rgb = ToRgb(colour, [](int) {
         // 5, the background of windows' contents, is the only system colour stored.
-        const QColor base =
-            qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::palette().color(QPalette::Base)
-                                                                           : QColor(Qt::white);
+        const QColor base = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                                ? QGuiApplication::palette().color(QPalette::Base)
+                                : QColor(Qt::white);
         return Rgb{base.red(), base.green(), base.blue()};
     });
     return QColor(rgb.red, rgb.green, rgb.blue);
@@ -136,7 +140,8 @@ GraphColours GraphColoursOf(const ProgramSettings& settings) {
     return colours;
 }
 
-GraphPicture MakeGraphPicture(const GraphDocument& document, const GraphView& view, const ProgramSettings& settings) {
+GraphPicture MakeGraphPicture(const GraphDocument& document, const GraphView& view,
+                              const ProgramSettings& settings) {
     GraphPicture picture;
     picture.document = &document;
     picture.view = DrawableView(view);
@@ -148,14 +153,16 @@ GraphPicture MakeGraphPicture(const GraphDocument& document, const GraphView& vi
     if (document.empty()) return picture;
     picture.title = QString::fromStdString(GraphTitle(document.stations.back().data, texts));
     const std::string& separator = settings.calendar.DateSeparator;
-    picture.range = QString::fromStdString(RangeText(DateTimeOf(picture.view.xStart, document.firstDay, separator),
-                                                     DateTimeOf(picture.view.xEnd, document.firstDay, separator)));
+    picture.range = QString::fromStdString(
+        RangeText(DateTimeOf(picture.view.xStart, document.firstDay, separator),
+                  DateTimeOf(picture.view.xEnd, document.firstDay, separator)));
     for (const GraphStation& station : document.stations)
         picture.legend << QString::fromStdString(LegendLabel(station.data));
     return picture;
 }
 
-void PaintGraph(QPainter* painter, const QRectF& target, double scale, const GraphPicture& picture) {
+void PaintGraph(QPainter* painter, const QRectF& target, double scale,
+                const GraphPicture& picture) {
     painter->save();
     painter->setClipRect(target, Qt::IntersectClip);
     painter->translate(target.topLeft());
@@ -179,7 +186,8 @@ void PaintGraph(QPainter* painter, const QRectF& target, double scale, const Gra
         painter->setClipRect(plot, Qt::IntersectClip);
         const int dotWidth = ExtremeDotWidth(view);
         for (size_t i = 0; i < document->stations.size() && i < colours.stations.size(); ++i) {
-            const CurveTrace trace = TraceCurve(document->stations[i].series, map, picture.drawExtremes, scale);
+            const CurveTrace trace =
+                TraceCurve(document->stations[i].series, map, picture.drawExtremes, scale);
             DrawCurve(painter, trace, colours.stations[i], dotWidth);
         }
         painter->restore();
@@ -193,13 +201,15 @@ void PaintGraph(QPainter* painter, const QRectF& target, double scale, const Gra
         painter->drawLine(QPointF(L, y), QPointF(L + W, y));
         painter->setPen(LinePen(colours.scale));
         painter->drawLine(QPointF(L, y), QPointF(L + 10, y));
-        PrintText(painter, QString::fromStdString(LevelLabel(level)), L, y, Align::EndsAt, scaleText);
+        PrintText(painter, QString::fromStdString(LevelLabel(level)), L, y, Align::EndsAt,
+                  scaleText);
     }
 
     // Time scale: a date label, tick and grid line every k days.
     if (document && !document->empty()) {
         const int k = LabelInterval(map.DayWidth());
-        for (const TimeLabel& label : TimeLabels(view, document->waterYear, k, document->calendar)) {
+        for (const TimeLabel& label :
+             TimeLabels(view, document->waterYear, k, document->calendar)) {
             const double x = map.X(label.x);
             painter->setPen(LinePen(colours.scale, Qt::DotLine));
             painter->drawLine(QPointF(x, T + H), QPointF(x, T));
@@ -214,17 +224,21 @@ void PaintGraph(QPainter* painter, const QRectF& target, double scale, const Gra
     painter->drawRect(plot);
 
     // Title, axis captions, range and legend.
-    PrintText(painter, picture.title, (L + W) / 2, T + H - 20, Align::Centred, {10, true, Qt::black, false, true});
+    PrintText(painter, picture.title, (L + W) / 2, T + H - 20, Align::Centred,
+              {10, true, Qt::black, false, true});
     PrintText(painter, picture.timeCaption, L + W - 5, map.Y(view.y0) - 15, Align::EndsAt,
               {8, false, colours.scale, true, true});
-    PrintTextUpwards(painter, picture.levelCaption, L + 10, T + 5, {8, false, colours.scale, true, true});
+    PrintTextUpwards(painter, picture.levelCaption, L + 10, T + 5,
+                     {8, false, colours.scale, true, true});
     PrintText(painter, picture.range, L + 10, T - 10, Align::StartsAt, {8, false, Qt::black});
 
     if (document && !picture.legend.isEmpty()) {
         const TextStyle legendText{8, false, Qt::black, false, true};
         double widest = 0;
-        for (const QString& label : picture.legend) widest = std::max(widest, TextWidth(label, legendText));
-        const int count = static_cast<int>(std::min<size_t>(picture.legend.size(), colours.stations.size()));
+        for (const QString& label : picture.legend)
+            widest = std::max(widest, TextWidth(label, legendText));
+        const int count =
+            static_cast<int>(std::min<size_t>(picture.legend.size(), colours.stations.size()));
         // The legend's place on the picture the program was made for, moved inside the plot
         // area on smaller pictures.
         const double lineStart = std::max(L + 5, std::min(L + 630, L + W - 28 - widest));
@@ -247,9 +261,11 @@ QImage RenderGraph(const GraphPicture& picture, int width, int height) {
     return image;
 }
 
-void PaintGraphOnPage(QPainter* painter, const QRectF& page, int width, int height, const GraphPicture& picture) {
+void PaintGraphOnPage(QPainter* painter, const QRectF& page, int width, int height,
+                      const GraphPicture& picture) {
     const double scale = std::min(page.width() / width, page.height() / height);
-    const QRectF target(page.left() + (page.width() - width * scale) / 2, page.top(), width * scale, height * scale);
+    const QRectF target(page.left() + (page.width() - width * scale) / 2, page.top(), width * scale,
+                        height * scale);
     PaintGraph(painter, target, scale, picture);
 }
 

@@ -18,9 +18,9 @@ namespace kovu3 {
 
 // The six graph colours of Options 2 to 7.
 struct GraphColours {
-    QColor background;                // colour 0
-    QColor scale;                     // colour 2
-    std::array<QColor, 4> stations;   // colours 1, 3, 4 and 5
+    QColor background;               // colour 0
+    QColor scale;                    // colour 2
+    std::array<QColor, 4> stations;  // colours 1, 3, 4 and 5
 };
 GraphColours GraphColoursOf(const ProgramSettings& settings);
 
@@ -43,7 +43,8 @@ struct GraphPicture {
 };
 
 // The picture of a view of the document, with the texts and colours of the settings.
-GraphPicture MakeGraphPicture(const GraphDocument& document, const GraphView& view, const ProgramSettings& settings);
+GraphPicture MakeGraphPicture(const GraphDocument& document, const GraphView& view,
+                              const ProgramSettings& settings);
 
 // Draws the picture into `target` (device coordinates of the painter). The picture's own
 // units, in which margins, fonts and dots are measured, are device units / `scale`, so the
@@ -55,6 +56,7 @@ QImage RenderGraph(const GraphPicture& picture, int width, int height);
 
 // The picture on a page: scaled to the page's printable area with its proportions kept,
 // centred at the top. `width` and `height` are the picture's units.
-void PaintGraphOnPage(QPainter* painter, const QRectF& page, int width, int height, const GraphPicture& picture);
+void PaintGraphOnPage(QPainter* painter, const QRectF& page, int width, int height,
+                      const GraphPicture& picture);
 
 }  // namespace kovu3
