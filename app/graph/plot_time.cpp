@@ -3,6 +3,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "shell/file_io.h"
+#include "shell/options.h"
+
 namespace kovu3 {
 namespace {
 
@@ -16,11 +19,13 @@ std::optional<long> DayIndex(std::string_view date) {
     return IsGregorian(*parts) ? DaysFromGregorian(*parts) : DaysFromPersian(*parts);
 }
 
-// The number at the start of a text (0 when there is none), as the time fields are read.
-long LeadingNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    long value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
+// A field of a typed day.month: only digits, blanks around them allowed.
+std::optional<int> WholeField(std::string_view text) {
+    text = TrimBlanks(text);
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     return value;
 }
 
@@ -75,19 +80,10 @@ std::optional<std::string> TypedDayOfWaterYear(std::string_view text, int waterY
                                                const Calendar& calendar) {
     const size_t cut = text.find_first_of("\\/.:");
     if (cut == std::string_view::npos) return std::nullopt;
-    std::string_view dayText = text.substr(0, cut);
-    std::string_view monthText = text.substr(cut + 1);
-    while (!dayText.empty() && dayText.front() == ' ') dayText.remove_prefix(1);
-    while (!dayText.empty() && dayText.back() == ' ') dayText.remove_suffix(1);
-    while (!monthText.empty() && monthText.front() == ' ') monthText.remove_prefix(1);
-    while (!monthText.empty() && monthText.back() == ' ') monthText.remove_suffix(1);
-    int day = 0, month = 0;
-    auto [dayEnd, dayError] = std::from_chars(dayText.data(), dayText.data() + dayText.size(), day);
-    auto [monthEnd, monthError] =
-        std::from_chars(monthText.data(), monthText.data() + monthText.size(), month);
-    if (dayError != std::errc() || dayEnd != dayText.data() + dayText.size()) return std::nullopt;
-    if (monthError != std::errc() || monthEnd != monthText.data() + monthText.size())
-        return std::nullopt;
+    const std::optional<int> dayField = WholeField(text.substr(0, cut));
+    const std::optional<int> monthField = WholeField(text.substr(cut + 1));
+    if (!dayField || !monthField) return std::nullopt;
+    const int day = *dayField, month = *monthField;
     if (month < 1 || month > 12) return std::nullopt;
     const int year = month > calendar.WaterYearLastMonth ? waterYear - 1 : waterYear;
     if (day < 1 || day > MonthLength(month, year)) return std::nullopt;
