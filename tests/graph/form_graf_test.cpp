@@ -31,6 +31,7 @@ class FormGrafTest final : public QObject {
     void clickWithoutDraggingOnlyBeeps();
     void typedRangeAndTheHistory();
     void backAndForwardShowTheStoredImages();
+    void aResizedWindowDrawsItsViewAgain();
     void printsOnAPdfPrinter();
     void leavingRemovesOnlyItsPictures();
     void aSecondWindowReplacesTheFirst();
@@ -259,6 +260,18 @@ void FormGrafTest::backAndForwardShowTheStoredImages() {
     form->Forward();
     QVERIFY(machine.PictureExists(2));
     QCOMPARE(Text(*form, "Text8"), QStringLiteral("03/10/2003  00:00"));
+}
+
+void FormGrafTest::aResizedWindowDrawsItsViewAgain() {
+    GraphMachine machine;
+    auto form = machine.Open();
+    const GraphView view = form->history().CurrentView();
+    form->resize(form->width() + 120, form->height() + 60);
+    QTRY_COMPARE(form->picture()->image().size(), form->picture()->size());
+    QCOMPARE(form->history().CurrentView(), view);
+    QImage stored(QString::fromStdString(PictureFile(machine.fixture.data.path(), 1).string()),
+                  "PNG");
+    QCOMPARE(stored.size(), form->picture()->size());
 }
 
 void FormGrafTest::printsOnAPdfPrinter() {

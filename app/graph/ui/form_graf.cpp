@@ -118,10 +118,14 @@ void FormGraf::BuildWindow() {
     connect(canvas_, &GraphCanvas::pressed, this, &FormGraf::Pressed);
     connect(canvas_, &GraphCanvas::moved, this, &FormGraf::Moved);
     connect(canvas_, &GraphCanvas::released, this, &FormGraf::Released);
-    connect(canvas_, &GraphCanvas::resized, this, [this] {
-        // A picture of another size is drawn again for the new size.
+    // A picture of another size is drawn again for the new size, once the resizing rests.
+    auto* resizeRest = new QTimer(this);
+    resizeRest->setSingleShot(true);
+    resizeRest->setInterval(80);
+    connect(resizeRest, &QTimer::timeout, this, [this] {
         if (isVisible() && hasStations() && canvas_->size() != drawnSize_) DrawGraph(true);
     });
+    connect(canvas_, &GraphCanvas::resized, resizeRest, qOverload<>(&QTimer::start));
 
     // Frame1: the bounds of the view, start and bottom level over end and top level.
     frame1_ = new QGroupBox(this);
