@@ -27,11 +27,20 @@ class FolderTree final : public QWidget {
     // The operator pressed a folder of the tree.
     void folderChosen(const QString& folder);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
   private:
+    void Choose(const QModelIndex& index);
+    void ScrollToFolder();
+
     QFileSystemModel* model_;
     QTreeView* tree_;
     QLabel* path_;
     QString folder_;
+    bool scrollPending_ = false;  // until the operator touches the tree
+    bool scrollQueued_ = false;
 };
 
 }  // namespace kovu3

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
 
@@ -102,8 +103,12 @@ void FormSec::activated() {
     listSonTarih_->setVisible(level == 1);
     frame2_->rawDataButton()->setVisible(level == 1 || level == 2);
     if (level != 1 && level != 2) frame3_->hide();
-    settings_.DataDirectory = NormalizeFolder(settings_.DataDirectory, settings_.layout);
-    dir1_->setFolder(Q(settings_.DataDirectory));
+    // A data folder that has gone meanwhile falls back to the system root's.
+    if (std::string folder = NormalizeFolder(settings_.DataDirectory, settings_.layout);
+        folder != settings_.DataDirectory) {
+        settings_.DataDirectory = folder;
+        dir1_->setFolder(Q(folder));
+    }
     if (!running()) {
         progressBar1_->setValue(0);
         progressBar2_->setValue(0);
@@ -138,7 +143,8 @@ void FormSec::activated() {
 void FormSec::ChooseDataFolder(const QString& folder) {
     if (running()) return;
     settings_.DataDirectory = NormalizeFolder(Std(folder), settings_.layout);
-    dir1_->setFolder(Q(settings_.DataDirectory));
+    if (QDir::cleanPath(Q(settings_.DataDirectory)) != dir1_->folder())
+        dir1_->setFolder(Q(settings_.DataDirectory));
     DiscoverStations();
 }
 
@@ -182,8 +188,9 @@ void FormSec::StationClicked() {
     if (listIst_->currentRow() < 0) listIst_->setCurrentRow(0);
     currentStation_ = SelectedStation();
     const std::string name = StationName(settings_.StationDatabasePath, currentStation_);
-    frame5_->setTitle(Caption(settings_.texts, 61, "İstasyon") + QStringLiteral(": ") +
-                      Q(currentStation_) + QLatin1Char(' ') + Q(name));
+    frame5_->setTitle((Caption(settings_.texts, 61, "İstasyon") + QStringLiteral(": ") +
+                       Q(currentStation_) + QLatin1Char(' ') + Q(name))
+                          .trimmed());
     settings_.DataDirectory = NormalizeFolder(settings_.DataDirectory, settings_.layout);
     const std::vector<std::string> files =
         ListStationRawFiles(settings_.DataDirectory, currentStation_);
@@ -193,12 +200,7 @@ void FormSec::StationClicked() {
 }
 
 void FormSec::DiscoverYears(const std::vector<std::string>& rawFiles) {
-    listSuYili_->clear();
-    WaterYearScan scan = DiscoverWaterYears(currentStation_, rawFiles, settings_);
-    for (const WaterYearEntry& entry : scan.years)
-        listSuYili_->addItem(Q(WaterYearListText(entry, settings_.texts)));
-    Fill(listOnemliHatalar_, scan.rejected);
-    listOnemliHatalar_->setVisible(!scan.rejected.empty());
+    FillYearList(rawFiles);
     SetAction(Action::None);
     cmdTamam_->setEnabled(false);
     frame2_->rawDataButton()->setEnabled(false);
@@ -206,6 +208,16 @@ void FormSec::DiscoverYears(const std::vector<std::string>& rawFiles) {
     RefreshColours();
     command2_->setEnabled(false);
     text7_->hide();
+}
+
+void FormSec::FillYearList(const std::vector<std::string>& rawFiles) {
+    WaitCursor wait;
+    listSuYili_->clear();
+    WaterYearScan scan = DiscoverWaterYears(currentStation_, rawFiles, settings_);
+    for (const WaterYearEntry& entry : scan.years)
+        listSuYili_->addItem(Q(WaterYearListText(entry, settings_.texts)));
+    Fill(listOnemliHatalar_, scan.rejected);
+    listOnemliHatalar_->setVisible(!scan.rejected.empty());
 }
 
 void FormSec::ChooseYear(int row) {
@@ -399,7 +411,7 @@ void FormSec::ShowControlForm() {
 // Corrections reached the raw files: their converted years lose the mark.
 void FormSec::RawFilesCorrected() {
     const std::string shown = currentRawFile_;
-    DiscoverYears(ListedRawFiles());
+    FillYearList(ListedRawFiles());
     if (!shown.empty() && shown == frame2_->fileName())
         ShowRawFileProblems(frame2_->ShowRawFile(shown));
 }

@@ -92,6 +92,7 @@ class FormSec final : public MdiForm {
     void StationPressed();
     void StationClicked();
     void DiscoverYears(const std::vector<std::string>& rawFiles);
+    void FillYearList(const std::vector<std::string>& rawFiles);
     void YearClicked();
     void PrepareAction();
     void DeleteYear();

@@ -278,6 +278,7 @@ void FormSec::SingleFileCheckDone(SingleFileCheckResult result, int stationRow,
         listOrjDos_->setCurrentItem(found.first());
         RawFilePressed();
         text7_->setText(Q(ratingCurvePath_));
+        ShowTurkishOnlyControls();
         Expand();
     }
     emit runFinished();

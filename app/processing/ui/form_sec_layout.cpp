@@ -207,14 +207,13 @@ void FormSec::ReadingsLayout() {
 
 void FormSec::FitWindow() {
     // The width follows the panels shown; the height stays what the operator made it.
-    const int height = std::max(this->height(), Twips(8400));
     layout()->activate();
-    const int width = minimumSizeHint().width();
-    resize(width, height);
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        const QSize border = frame->size() - frame->widget()->size();
-        frame->resize(QSize(width, height) + (border.isValid() ? border : QSize()));
-    }
+    const QSize least = minimumSizeHint();
+    const QSize wanted(least.width(), std::max({height(), least.height(), Twips(8400)}));
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->resize(wanted + (frame->size() - size()));
+    else
+        resize(wanted);
 }
 
 void FormSec::RefreshColours() {

@@ -37,7 +37,7 @@ Form5::Form5(const ProgramSettings& settings, std::string currentRawFile, QWidge
     layout->addLayout(buttons);
     resize(Twips(8400), Twips(4800));
 
-    connect(dir1_, &FolderTree::folderChosen, this, &Form5::ShowFolder);
+    connect(dir1_, &FolderTree::folderChosen, this, &Form5::ListRatingCurves);
     connect(file1_, &QListWidget::itemClicked, this, [this] { command2_->setEnabled(true); });
     connect(file1_, &QListWidget::itemDoubleClicked, this, &Form5::Accept);
     connect(command2_, &QPushButton::clicked, this, &Form5::Accept);
@@ -51,6 +51,10 @@ Form5::Form5(const ProgramSettings& settings, std::string currentRawFile, QWidge
 
 void Form5::ShowFolder(const QString& folder) {
     dir1_->setFolder(folder);
+    ListRatingCurves(folder);
+}
+
+void Form5::ListRatingCurves(const QString& folder) {
     file1_->clear();
     command2_->setEnabled(false);
     QDir dir(folder);

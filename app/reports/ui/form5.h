@@ -32,6 +32,8 @@ class Form5 final : public QDialog {
     void chosen(const QString& path);
 
   private:
+    void ListRatingCurves(const QString& folder);
+
     const ProgramSettings& settings_;
     std::string currentRawFile_;
     FolderTree* dir1_;
