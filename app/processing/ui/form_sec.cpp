@@ -469,6 +469,7 @@ void FormSec::closeEvent(QCloseEvent* event) {
         Beep();
         return;
     }
+    closing_ = true;
     WriteDataDirectory();
     EnableMainMenus(true);
     if (plotList_) {

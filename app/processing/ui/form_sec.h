@@ -40,6 +40,9 @@ struct SelectionWindowHooks {
     // Shows a further child window of the main window (the report window after closing,
     // the plot list beside the window) at a position.
     std::function<void(MdiForm*, QPoint)> showWindow;
+    // Opens the graph window on the plot list's files.
+    std::function<void(const std::vector<std::string>& files, const std::string& loggerType)>
+        openGraph;
 };
 
 class FormSec final : public MdiForm {
@@ -134,12 +137,14 @@ class FormSec final : public MdiForm {
     bool convertMode_ = true;
     bool singleFileMode_ = false;
     bool closedByExit_ = false;
+    bool closing_ = false;
     bool yearNeedsConversion_ = false;
     std::string currentStation_;
     int currentYear_ = 0;
     std::string currentRawFile_;
     std::string processedFilePath_;
     std::string ratingCurvePath_;
+    std::vector<std::string> plotFiles_;  // handed over by the plot list's drawing
 
     FolderTree* dir1_;
     QGroupBox* frame1_;

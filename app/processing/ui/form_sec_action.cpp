@@ -317,9 +317,13 @@ void FormSec::OpenPlotList() {
     connect(list, &FrmGrLis::processedFilePathChanged, this,
             [this](const QString& path) { processedFilePath_ = Std(path); });
     connect(list, &FrmGrLis::beeped, this, &FormSec::beeped);
+    connect(list, &FrmGrLis::drawRequested, this, [this](const QStringList& files) {
+        plotFiles_.clear();
+        for (const QString& file : files) plotFiles_.push_back(Std(file));
+    });
     connect(list, &FrmGrLis::closed, this, [this] {
         plotList_ = nullptr;
-        if (!running()) CloseForm(this);
+        if (!running() && !closing_) CloseForm(this);
     });
     if (hooks_.showWindow)
         hooks_.showWindow(list, QPoint(Twips(4400), 0));
@@ -341,6 +345,11 @@ void FormSec::OpenTargetWindow() {
         next = new Form1(settings_, processedFilePath_, hooks_.launcher);
     } else if (target == "Form1b") {
         next = new Form1b(settings_, processedFilePath_, ratingCurvePath_, hooks_.launcher);
+    } else if (target == "FormGraf") {
+        // Only a drawn plot list opens the graph; its closing without drawing empties the path.
+        if (!plotFiles_.empty() && hooks_.openGraph)
+            hooks_.openGraph(plotFiles_, frame2_->lastDecoding().setup.LoggerType);
+        return;
     } else if (target == "FrmLogo") {
         next = new FrmLogo(settings_);
         where = QPoint(Twips(75), Twips(40));

@@ -37,6 +37,9 @@ Anamenu::Anamenu(const Environment& environment, QWidget* parent) : QMainWindow(
         SelectionWindowHooks hooks;
         hooks.launcher = [this](const LaunchCommand& command) { return launcher_(command); };
         hooks.showWindow = [this](MdiForm* form, QPoint position) { AddChild(form, position); };
+        hooks.openGraph = [this](const std::vector<std::string>& files, const std::string& loggerType) {
+            openGraphWindow(files, loggerType);
+        };
         return new FormSec(settings, title, std::move(hooks));
     };
     BuildMenu();

@@ -227,6 +227,22 @@ void ReportWindowsTest::graphAddsToThePlotListBeside() {
     QVERIFY(!fs::exists(day.Data() / "S2004123-45678.txt"));  // converted when drawn
     QCOMPARE(QString::fromStdString(form->processedFilePath()),
              QString::fromStdString(day.window->settings().DataDirectory + "S2004123-45678.txt"));
+    // Drawing converts the station-year, closes the selection and opens the graph.
+    QTest::mouseClick(Child<QPushButton>(plotList, "Command2"), Qt::LeftButton);
+    QVERIFY(fs::exists(day.Data() / "S2004123-45678.txt"));
+    QTRY_VERIFY(!day.window->childForm(QStringLiteral("FormSec")));
+    QTRY_VERIFY(day.window->childForm(QStringLiteral("FormGraf")));
+
+    // Closing the selection window without drawing opens no graph.
+    day.window->closeChildForm(QStringLiteral("FormGraf"));
+    form = day.Open("MnuGraf");
+    ClickEntry(form, "ListIst", 0);
+    ClickEntry(form, "ListSuYili", 0);
+    QTest::mouseClick(Child<QPushButton>(form, "CmdTamam"), Qt::LeftButton);
+    day.window->closeChildForm(QStringLiteral("FormSec"));  // its close box
+    QTRY_VERIFY(!day.window->childForm(QStringLiteral("FormSec")));
+    QTRY_VERIFY(!day.window->childForm(QStringLiteral("FrmGrLis")));
+    QVERIFY(!day.window->childForm(QStringLiteral("FormGraf")));
 }
 
 void ReportWindowsTest::calendarOfTheYearMustMatchTheInterface() {
