@@ -4,6 +4,7 @@
 // selection when it closes.
 
 #include <QApplication>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <algorithm>
 #include <filesystem>
@@ -325,8 +326,12 @@ void FormSec::OpenPlotList() {
         plotList_ = nullptr;
         if (!running() && !closing_) CloseForm(this);
     });
+    // Beside the selection window.
+    QPoint where(Twips(4400), 0);
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        where = QPoint(frame->geometry().right() + 1, 0);
     if (hooks_.showWindow)
-        hooks_.showWindow(list, QPoint(Twips(4400), 0));
+        hooks_.showWindow(list, where);
     else
         list->show();
 }

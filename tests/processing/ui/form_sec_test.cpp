@@ -22,6 +22,7 @@ class FormSecTest final : public QObject {
     void setupPanelEditsOnlyLevelAndDate();
     void correctedReadingReachesTheRawFile();
     void rawFileDeletionAsksAndKeepsTheFile();
+    void programmerPanelsFollowTheLevel();
     void exitWritesTheDataFolderBack();
 };
 
@@ -148,6 +149,8 @@ void FormSecTest::deleteKeyRemovesTheStationYearsProducts() {
 void FormSecTest::setupPanelEditsOnlyLevelAndDate() {
     test::SelectionMachine day;
     const std::string name = day.Raw("12345678", 1, {1, 10, 2003}, {5, 10, 2003});
+    day.window = day.machine.Start();
+    day.window->settings().ProgrammerLevel = 2;  // the raw-data dump is the programmer's
     FormSec* form = day.Open("MnuKontrol");
     ClickEntry(form, "ListIst", 0);
     ClickEntry(form, "ListOrjDos", 0);
@@ -262,6 +265,31 @@ void FormSecTest::rawFileDeletionAsksAndKeepsTheFile() {
     QVERIFY(fs::exists(day.Data() / "yedek/silinen" / first));
     QCOMPARE(Entries(form, "ListOrjDos"), (QStringList{Q(second)}));
     QCOMPARE(files->currentRow(), 0);
+}
+
+void FormSecTest::programmerPanelsFollowTheLevel() {
+    test::SelectionMachine day;
+    day.Raw("12345678", 1, {1, 10, 2003}, {5, 10, 2003});
+    struct Case {
+        int level;
+        bool frame3;
+        bool rawData;
+    };
+    for (Case c : {Case{0, false, false}, Case{1, true, true}, Case{2, false, true}}) {
+        if (!day.window) day.window = day.machine.Start();
+        day.window->settings().ProgrammerLevel = c.level;
+        FormSec* form = day.Open("MnuKontrol");
+        ClickEntry(form, "ListIst", 0);
+        ClickEntry(form, "ListOrjDos", 0);
+        QCOMPARE(Child<QWidget>(form, "Frame3")->isVisible(), c.frame3);
+        QCOMPARE(Child<QWidget>(form, "ListSonTarih")->isVisible(), c.level == 1);
+        QCOMPARE(Child<QPushButton>(form, "Command8")->isVisible(), c.rawData);
+        if (c.frame3) {
+            QVERIFY(!Entries(form, "ListSonTarih").isEmpty());  // the last-record stamps
+            QTest::mouseClick(Child<QPushButton>(form, "Command1"), Qt::LeftButton);
+            QVERIFY(!Child<QWidget>(form, "Frame3")->isVisible());
+        }
+    }
 }
 
 void FormSecTest::exitWritesTheDataFolderBack() {
