@@ -21,6 +21,7 @@ class FormSecTest final : public QObject {
     void deleteKeyRemovesTheStationYearsProducts();
     void setupPanelEditsOnlyLevelAndDate();
     void correctedReadingReachesTheRawFile();
+    void pagingAsksBeforeDroppingCorrections();
     void rawFileDeletionAsksAndKeepsTheFile();
     void programmerPanelsFollowTheLevel();
     void exitWritesTheDataFolderBack();
@@ -234,6 +235,52 @@ void FormSecTest::correctedReadingReachesTheRawFile() {
     // The year used the old value: its processed file is gone and it is no longer marked.
     QVERIFY(!fs::exists(day.Data() / "S2004123-45678.txt"));
     QCOMPARE(Entries(form, "ListSuYili"), (QStringList{"2004 "}));
+}
+
+void FormSecTest::pagingAsksBeforeDroppingCorrections() {
+    test::SelectionMachine day;
+    const std::string name = day.Raw("12345678", 1, {1, 10, 2003}, {5, 10, 2003});
+    day.window = day.machine.Start();
+    day.window->settings().ListPageSize = 300;
+    FormSec* form = day.Open("MnuKontrol");
+    ClickEntry(form, "ListIst", 0);
+    ClickEntry(form, "ListOrjDos", 0);
+    QTest::mouseClick(Child<QPushButton>(form, "CmdTamam"), Qt::LeftButton);
+    QVERIFY(test::WaitForRun(form));
+    QListWidget* page = Child<QListWidget>(form, "List9");
+    QLineEdit* indicator = Child<QLineEdit>(form, "Text12");
+    QCOMPARE(page->count(), 300);
+    QCOMPARE(indicator->text(), QStringLiteral("Sayfa:01/03"));  // 5 days of 147 lines
+    QPushButton* previous = Child<QPushButton>(form, "Command9");
+    QPushButton* next = Child<QPushButton>(form, "Command10");
+    QSignalSpy beeps(form, &FormSec::beeped);
+    QTest::mouseClick(previous, Qt::LeftButton);
+    QCOMPARE(beeps.count(), 1);
+    QCOMPARE(indicator->text(), QStringLiteral("Sayfa:01/03"));
+
+    ClickEntry(form, "List9", 10);
+    QTest::keyClicks(Child<QLineEdit>(form, "Text5"), "7");
+    const QString edited = page->item(10)->text();
+    QVERIFY(edited.endsWith(QStringLiteral("#Degisti")));
+    // Another line picked: the unsaved correction keeps the save button.
+    ClickEntry(form, "List9", 20);
+    QVERIFY(Child<QPushButton>(form, "CmdDatDuzelt")->isEnabled());
+    for (bool leave : {false, true}) {
+        QTest::mouseClick(next, Qt::LeftButton);
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(question);
+        question->button(leave ? QMessageBox::Yes : QMessageBox::No)->click();
+        QCOMPARE(indicator->text(),
+                 leave ? QStringLiteral("Sayfa:02/03") : QStringLiteral("Sayfa:01/03"));
+    }
+    QVERIFY(!Child<QPushButton>(form, "CmdDatDuzelt")->isEnabled());
+    QCOMPARE(page->count(), 300);
+    QTest::mouseClick(next, Qt::LeftButton);
+    QTest::mouseClick(next, Qt::LeftButton);  // beyond the last page
+    QCOMPARE(indicator->text(), QStringLiteral("Sayfa:03/03"));
+    QCOMPARE(page->count(), 5 * 147 - 600);
+    QVERIFY(!fs::exists(day.Data() / "yedek"));  // nothing was written
+    QVERIFY(day.Read(name).substr(0, 4) == "VER4");
 }
 
 void FormSecTest::rawFileDeletionAsksAndKeepsTheFile() {
