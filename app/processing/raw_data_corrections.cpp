@@ -28,32 +28,17 @@ std::string Say(const ProgramSettings& settings, const std::string& turkish,
     return settings.Language() == "TURKCE" || settings.Language().empty() ? turkish : english;
 }
 
-// A typed number: optional sign, digits, at most one "." or ",".
+// A typed number: optional sign, digits, a "." or "," before the decimals.
 std::optional<double> TypedNumber(std::string_view text) {
-    text = TrimBlanks(text);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    double value = 0, scale = 0;
-    bool digits = false;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            if (scale == 0)
-                value = value * 10 + (c - '0');
-            else
-                value += (c - '0') * (scale /= 10);
-        } else if ((c == '.' || c == ',') && scale == 0) {
-            scale = 1;
-        } else {
-            return std::nullopt;
-        }
-        if (value > 1e12) return std::nullopt;
-    }
-    if (!digits) return std::nullopt;
-    return negative ? -value : value;
+    std::string number(TrimBlanks(text));
+    std::replace(number.begin(), number.end(), ',', '.');
+    if (!number.empty() && number.front() == '+') number.erase(0, 1);
+    double value = 0;
+    const char* last = number.data() + number.size();
+    auto [end, ec] = std::from_chars(number.data(), last, value, std::chars_format::fixed);
+    if (number.empty() || ec != std::errc() || end != last || std::fabs(value) > 1e12)
+        return std::nullopt;
+    return value;
 }
 
 // A typed value in a fixed number of digits ("000000", "00"); text that is no number stays
