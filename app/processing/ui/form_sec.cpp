@@ -153,6 +153,7 @@ void FormSec::DiscoverStations() {
     listIst_->clear();
     listOrjDos_->clear();
     listSuYili_->clear();
+    listedStation_.clear();
     currentStation_.clear();
     currentRawFile_.clear();
     frame5_->setTitle(Caption(settings_.texts, 61, "İstasyon"));
@@ -186,7 +187,7 @@ void FormSec::StationClicked() {
     listSuYili_->clear();
     if (listIst_->count() == 0) return;
     if (listIst_->currentRow() < 0) listIst_->setCurrentRow(0);
-    currentStation_ = SelectedStation();
+    listedStation_ = currentStation_ = SelectedStation();
     const std::string name = StationName(settings_.StationDatabasePath, currentStation_);
     frame5_->setTitle((Caption(settings_.texts, 61, "İstasyon") + QStringLiteral(": ") +
                        Q(currentStation_) + QLatin1Char(' ') + Q(name))
@@ -232,7 +233,8 @@ void FormSec::YearClicked() {
     frame2_->hide();
     listOrjDos_->clearSelection();
     listOrjDos_->setCurrentRow(-1);
-    currentStation_ = SelectedStation();
+    // The station whose years these are, even when the station list was moved by keys since.
+    currentStation_ = listedStation_;
     currentYear_ = SelectedYearText().left(4).toInt();
     label7_->setText(Q("S" + std::to_string(currentYear_) + currentStation_ + ".txt"));
     if (currentYear_ > 0) {
@@ -274,7 +276,7 @@ void FormSec::DeleteYear() {
     const int row = listSuYili_->currentRow();
     if (row < 0 || running()) return;
     const int year = SelectedYearText().left(4).toInt();
-    DeleteStationYearProducts(settings_.DataDirectory, year, SelectedStation());
+    DeleteStationYearProducts(settings_.DataDirectory, year, listedStation_);
     StationClicked();
     Collapse();
     if (row < listSuYili_->count()) listSuYili_->setCurrentRow(row);

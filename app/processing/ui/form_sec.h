@@ -139,6 +139,7 @@ class FormSec final : public MdiForm {
     bool closedByExit_ = false;
     bool closing_ = false;
     bool yearNeedsConversion_ = false;
+    std::string listedStation_;  // whose raw files and years the lists show
     std::string currentStation_;
     int currentYear_ = 0;
     std::string currentRawFile_;

@@ -87,6 +87,12 @@ void FormSec::SetAction(Action action) {
 void FormSec::Act() {
     if (running() || action_ == Action::None) return;
     const LanguageTexts& texts = settings_.texts;
+    // The entry chosen now, however it was reached (mouse or keys).
+    const QString yearText = SelectedYearText();
+    if (action_ != Action::DataControl) {
+        currentYear_ = yearText.left(4).toInt();
+        currentStation_ = listedStation_;
+    }
     // Tables, graph and export refuse a year of the other calendar.
     if (action_ != Action::Convert && action_ != Action::DataControl &&
         CalendarMismatch(settings_.Language(), currentYear_)) {
@@ -94,7 +100,6 @@ void FormSec::Act() {
                     Caption(texts, 119, "Seçtiğiniz dil ile dosya birbileri ile uyuşmuyor..."));
         return;
     }
-    const QString yearText = SelectedYearText();
     const bool converted =
         !texts.WordConverted.empty() && yearText.contains(Q(texts.WordConverted));
     yearNeedsConversion_ = !converted;
@@ -122,8 +127,8 @@ void FormSec::Act() {
         AddToPlotList();
         return;
     }
-    int year = yearText.left(4).toInt();
-    std::string station = SelectedStation();
+    int year = currentYear_;
+    std::string station = currentStation_;
     if (action_ == Action::DataControl) {
         RawFileResult file = ReadRawFile(currentRawFile_, settings_);
         if (!file.errorText.empty()) {
@@ -338,7 +343,9 @@ void FormSec::OpenPlotList() {
 
 void FormSec::AddToPlotList() {
     if (!plotList_) OpenPlotList();
-    plotList_->AddPlotEntry(Std(label7_->text()), listIst_->currentRow(),
+    const auto station = listIst_->findItems(Q(currentStation_), Qt::MatchExactly);
+    plotList_->AddPlotEntry(ProcessedFileName(currentYear_, currentStation_),
+                            station.isEmpty() ? -1 : listIst_->row(station.first()),
                             listSuYili_->currentRow());
 }
 

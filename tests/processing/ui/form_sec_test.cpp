@@ -19,6 +19,7 @@ class FormSecTest final : public QObject {
     void stationsFilesAndYearsAsTheFolderHasThem();
     void conversionMarksTheYear();
     void deleteKeyRemovesTheStationYearsProducts();
+    void keysMovingTheListsKeepTheWorkOnTheListedStation();
     void setupPanelEditsOnlyLevelAndDate();
     void correctedReadingReachesTheRawFile();
     void pagingAsksBeforeDroppingCorrections();
@@ -145,6 +146,26 @@ void FormSecTest::deleteKeyRemovesTheStationYearsProducts() {
     // Again on the year without products: nothing to delete, the lists are rebuilt.
     QTest::keyClick(years, Qt::Key_Delete);
     QCOMPARE(Entries(form, "ListSuYili"), (QStringList{"2004 ", "2005 " + kConverted}));
+}
+
+void FormSecTest::keysMovingTheListsKeepTheWorkOnTheListedStation() {
+    test::SelectionMachine day;
+    day.Raw("12345678", 1, {20, 9, 2004}, {10, 10, 2004});
+    day.Raw("22200001", 1, {20, 9, 2004}, {10, 10, 2004});
+    FormSec* form = day.Open("MnuKontrol");
+    ClickEntry(form, "ListIst", 0);
+    ClickEntry(form, "ListSuYili", 0);
+    // The year moved by a key is the year the button takes; the station list moved by a key
+    // lists nothing new, so the work stays with the listed station.
+    QTest::keyClick(Child<QListWidget>(form, "ListSuYili"), Qt::Key_Down);
+    QTest::keyClick(Child<QListWidget>(form, "ListIst"), Qt::Key_Down);
+    QCOMPARE(Child<QListWidget>(form, "ListIst")->currentItem()->text(),
+             QStringLiteral("222-00001"));
+    QTest::mouseClick(Child<QPushButton>(form, "CmdTamam"), Qt::LeftButton);
+    QVERIFY(test::WaitForRun(form));
+    QVERIFY(fs::exists(day.Data() / "S2005123-45678.txt"));
+    QVERIFY(!fs::exists(day.Data() / "S2004123-45678.txt"));
+    QVERIFY(!fs::exists(day.Data() / "S2005222-00001.txt"));
 }
 
 void FormSecTest::setupPanelEditsOnlyLevelAndDate() {
