@@ -235,11 +235,14 @@ void FormSec::ConversionDone(ConversionResult result) {
 }
 
 void FormSec::RunSingleFileCheck() {
-    QListWidgetItem* item = listOrjDos_->currentItem();
-    if (running() || !item || !convertMode_) return;
-    const std::string rawFile = Std(item->text());
-    const int stationRow = listIst_->currentRow();
-    currentRawFile_ = rawFile;
+    // The raw file pressed last, whose setup panel is shown.
+    const std::string rawFile = currentRawFile_;
+    if (running() || rawFile.empty() || !convertMode_ ||
+        listOrjDos_->findItems(Q(rawFile), Qt::MatchExactly).isEmpty())
+        return;
+    const auto listed = listIst_->findItems(Q(listedStation_), Qt::MatchExactly);
+    const int stationRow =
+        listed.isEmpty() ? listIst_->currentRow() : listIst_->row(listed.first());
     textLdatAdi_->setText(Q(rawFile));
     frame4_->pageControls()->hide();
     frame4_->Clear();
