@@ -188,6 +188,7 @@ void FormSec::StationClicked() {
     if (listIst_->count() == 0) return;
     if (listIst_->currentRow() < 0) listIst_->setCurrentRow(0);
     listedStation_ = currentStation_ = SelectedStation();
+    currentRawFile_.clear();  // the raw files listed before are gone from the list
     const std::string name = StationName(settings_.StationDatabasePath, currentStation_);
     frame5_->setTitle((Caption(settings_.texts, 61, "İstasyon") + QStringLiteral(": ") +
                        Q(currentStation_) + QLatin1Char(' ') + Q(name))
