@@ -35,14 +35,14 @@ struct StationYearFixture {
         const DateParts starts[] = {{1, 10, 2002}, {1, 2, 2003}, {1, 6, 2003}};
         const DateParts ends[] = {{31, 1, 2003}, {31, 5, 2003}, {30, 9, 2003}};
         for (int k = 0; k < 3; ++k) {
-            sim::LoggerFileSpec spec;
-            spec.order = k + 1;
-            spec.minutesBetweenSamples = interval;
-            spec.setup = {starts[k], 0};
-            spec.readingsUntil = {ends[k], 1440};
-            std::string bytes = sim::MakeRawFile(spec, hydrograph);
+            sim::LoggerFileRecipe recipe;
+            recipe.order = k + 1;
+            recipe.minutesBetweenSamples = interval;
+            recipe.setup = {starts[k], 0};
+            recipe.readingsUntil = {ends[k], 1440};
+            std::string bytes = sim::MakeRawFile(recipe, hydrograph);
             rawBytes += bytes.size();
-            files.push_back(sim::RawFileName(spec));
+            files.push_back(sim::RawFileName(recipe));
             folder.Write(files.back(), bytes);
         }
     }

@@ -39,14 +39,14 @@ struct FourStations {
             request.station = "123-4567" + std::to_string(s);
             request.waterYear = 2003;
             for (int k = 0; k < 3; ++k) {
-                sim::LoggerFileSpec spec;
-                spec.stationId = "1234567" + std::to_string(s);
-                spec.order = k + 1;
-                spec.minutesBetweenSamples = 1;
-                spec.setup = {starts[k], 0};
-                spec.readingsUntil = {ends[k], 1440};
-                request.rawFiles.push_back(sim::RawFileName(spec));
-                folder.Write(request.rawFiles.back(), sim::MakeRawFile(spec, river));
+                sim::LoggerFileRecipe recipe;
+                recipe.stationId = "1234567" + std::to_string(s);
+                recipe.order = k + 1;
+                recipe.minutesBetweenSamples = 1;
+                recipe.setup = {starts[k], 0};
+                recipe.readingsUntil = {ends[k], 1440};
+                request.rawFiles.push_back(sim::RawFileName(recipe));
+                folder.Write(request.rawFiles.back(), sim::MakeRawFile(recipe, river));
             }
             request.readingsLog = folder / "List3.sil";
             ConversionResult result = ConvertStationYear(request, settings);

@@ -30,12 +30,12 @@ public:
         const DateParts ends[] = {{31, 1, 2003}, {31, 5, 2003}, {30, 9, 2003}};
         ConversionRequest request;
         for (int k = 0; k < 3; ++k) {
-            sim::LoggerFileSpec spec;
-            spec.order = k + 1;
-            spec.setup = {starts[k], 0};
-            spec.readingsUntil = {ends[k], 1440};
-            request.rawFiles.push_back(sim::RawFileName(spec));
-            folder_.Write(request.rawFiles.back(), sim::MakeRawFile(spec, river));
+            sim::LoggerFileRecipe recipe;
+            recipe.order = k + 1;
+            recipe.setup = {starts[k], 0};
+            recipe.readingsUntil = {ends[k], 1440};
+            request.rawFiles.push_back(sim::RawFileName(recipe));
+            folder_.Write(request.rawFiles.back(), sim::MakeRawFile(recipe, river));
         }
         request.station = "123-45678";
         request.waterYear = 2003;

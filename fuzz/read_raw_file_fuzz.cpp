@@ -12,7 +12,7 @@
 #include "rawfile/raw_decoder.h"
 #include "rawfile/raw_reading.h"
 #include "rawfile/setup_panel.h"
-#include "rawfile/special_files.h"
+#include "rawfile/shift_list.h"
 #include "shell/program_settings.h"
 
 namespace {

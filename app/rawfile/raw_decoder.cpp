@@ -6,7 +6,7 @@
 #include "rawfile/bcd.h"
 #include "rawfile/raw_decoding.h"
 #include "rawfile/raw_problems.h"
-#include "rawfile/special_files.h"
+#include "rawfile/shift_list.h"
 #include "shell/file_io.h"
 #include "shell/text_codec.h"
 

@@ -30,20 +30,20 @@ struct GraphFixture {
     // A normal 10-minute raw file of `stationId` from `from` 00:00 to `until` 24:00.
     std::string Raw(const std::string& stationId, DateParts from, DateParts until,
                     int type = sim::kOpticalEncoder, int order = 1, std::uint64_t seed = 1) {
-        sim::LoggerFileSpec spec;
-        spec.stationId = stationId;
-        spec.order = order;
-        spec.setup = {from, 0};
-        spec.readingsUntil = {until, 1440};
+        sim::LoggerFileRecipe recipe;
+        recipe.stationId = stationId;
+        recipe.order = order;
+        recipe.setup = {from, 0};
+        recipe.readingsUntil = {until, 1440};
         if (type != sim::kOpticalEncoder) {
-            spec.parameterCount = 166;
-            spec.loggerType = type;
+            recipe.parameterCount = 166;
+            recipe.loggerType = type;
         }
         sim::HydrographParams params;
         params.seed = seed;
         sim::Hydrograph river(params);
-        std::string name = sim::RawFileName(spec);
-        data.Write(name, sim::MakeRawFile(spec, river));
+        std::string name = sim::RawFileName(recipe);
+        data.Write(name, sim::MakeRawFile(recipe, river));
         return name;
     }
 

@@ -34,13 +34,13 @@ protected:
     // 00:10) and read out at `until` (a 24:00 reading closes that day).
     std::string Raw(int order, DateParts from, DateParts until, int untilMinute = 1440,
                     const sim::Hydrograph* hydrograph = nullptr) {
-        sim::LoggerFileSpec spec;
-        spec.stationId = "12345678";
-        spec.order = order;
-        spec.setup = {from, 0};
-        spec.readingsUntil = {until, untilMinute};
-        std::string name = sim::RawFileName(spec);
-        data_.Write(name, sim::MakeRawFile(spec, hydrograph ? *hydrograph : first_));
+        sim::LoggerFileRecipe recipe;
+        recipe.stationId = "12345678";
+        recipe.order = order;
+        recipe.setup = {from, 0};
+        recipe.readingsUntil = {until, untilMinute};
+        std::string name = sim::RawFileName(recipe);
+        data_.Write(name, sim::MakeRawFile(recipe, hydrograph ? *hydrograph : first_));
         return name;
     }
 

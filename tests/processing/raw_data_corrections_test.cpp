@@ -110,13 +110,13 @@ class PageCorrectionTest : public ::testing::Test {
     }
 
     std::string Raw(int order, const char* unit, DateParts from, DateParts until) {
-        sim::LoggerFileSpec spec;
-        spec.order = order;
-        spec.unitCode = unit;
-        spec.setup = {from, 0};
-        spec.readingsUntil = {until, 1440};
-        std::string name = sim::RawFileName(spec);
-        data_.Write(name, sim::MakeRawFile(spec, river_));
+        sim::LoggerFileRecipe recipe;
+        recipe.order = order;
+        recipe.unitCode = unit;
+        recipe.setup = {from, 0};
+        recipe.readingsUntil = {until, 1440};
+        std::string name = sim::RawFileName(recipe);
+        data_.Write(name, sim::MakeRawFile(recipe, river_));
         return name;
     }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "rawfile/special_files.h"
+#include "rawfile/shift_list.h"
 #include "shell/text_codec.h"
 #include "support/test_folder.h"
 
@@ -61,16 +61,16 @@ TEST(AdditionalInfo, WritesCreatingFileAndSection) {
 }
 
 TEST(SpecialFiles, FieldsByCommasLineEndsAndQuotes) {
-    EXPECT_EQ(SpecialFileFields("a.05M,-1\r\n\"b, c.05M\" , 2\n\r\n  d.05M  ,3x,\"e\"junk,f"),
+    EXPECT_EQ(ShiftListFields("a.05M,-1\r\n\"b, c.05M\" , 2\n\r\n  d.05M  ,3x,\"e\"junk,f"),
               (std::vector<std::string>{"a.05M", "-1", "b, c.05M", "2", "d.05M", "3x", "e", "f"}));
-    EXPECT_EQ(SpecialFileFields("a,,b"), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(SpecialFileFields("\"unclosed"), (std::vector<std::string>{"unclosed"}));
-    EXPECT_TRUE(SpecialFileFields("").empty());
+    EXPECT_EQ(ShiftListFields("a,,b"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(ShiftListFields("\"unclosed"), (std::vector<std::string>{"unclosed"}));
+    EXPECT_TRUE(ShiftListFields("").empty());
 }
 
 TEST(SpecialFiles, ShiftSumsThePairsOfTheFile) {
     const std::string list = "x.05M,-1\r\n\"x.05M\",3\r\nX.05M,10\r\ny.05M,7\r\nx.05M";
-    SpecialFileShift shift = ShiftForFile(list, "x.05M");
+    ShiftListEntry shift = ShiftForFile(list, "x.05M");
     EXPECT_EQ(shift.intervals, 2);
     EXPECT_EQ(shift.pairs, 2);  // the unpaired last name counts for nothing
     EXPECT_EQ(ShiftForFile(list, "z.05M").intervals, 0);

@@ -58,7 +58,7 @@ protected:
         EXPECT_EQ(test::CellText(daily, row, group + 8), Discharge(static_cast<int>(*Day(dayNo).Hort)));
     }
 
-    sim::RatingCurveSpec curve_;
+    sim::RatingCurveRecipe curve_;
 };
 
 TEST_F(LevelDischargeTableTest, DischargeBesideEveryLevelInTenColumnGroups) {

@@ -21,13 +21,13 @@ SimulatedStationYear::SimulatedStationYear(const std::string& language, sim::Hyd
 }
 
 void SimulatedStationYear::AddReadOut(DateParts from, DateParts until) {
-    sim::LoggerFileSpec spec;
-    spec.stationId = "12345678";
-    spec.order = static_cast<int>(rawFiles_.size()) + 1;
-    spec.setup = {from, 0};
-    spec.readingsUntil = {until, sim::kMinutesPerDay};
-    std::string name = sim::RawFileName(spec);
-    data_.Write(name, sim::MakeRawFile(spec, river_));
+    sim::LoggerFileRecipe recipe;
+    recipe.stationId = "12345678";
+    recipe.order = static_cast<int>(rawFiles_.size()) + 1;
+    recipe.setup = {from, 0};
+    recipe.readingsUntil = {until, sim::kMinutesPerDay};
+    std::string name = sim::RawFileName(recipe);
+    data_.Write(name, sim::MakeRawFile(recipe, river_));
     rawFiles_.push_back(name);
 }
 

@@ -28,28 +28,28 @@ TEST(LoggerSimCli, FileWritesWhatTheLibraryWrites) {
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(run.output, "10400321007.04M\n");
 
-    LoggerFileSpec spec;
-    spec.stationId = "10400321";
-    spec.order = 7;
-    spec.parameterCount = 164;
-    spec.unitCode = "003";
-    spec.kind = FileKind::Blok;
-    spec.blockCount = 4;
-    spec.loggerType = kPressureSensor;
-    spec.samplesPerRecord = 2;
-    spec.minutesBetweenSamples = 5;
-    spec.firstRecord = Moment{{27, 9, 2004}, 23 * 60 + 30};
-    spec.setup = Moment{{20, 9, 2004}, 8 * 60};
-    spec.readingsUntil = Moment{{4, 10, 2004}, 9 * 60 + 41};
-    spec.leftoverBytes = 30;
-    spec.pointerFlagBits = true;
-    spec.dayRecords = DayRecordMode::Disagree;
-    spec.faultyDays = {1, 2};
-    spec.regionCode = "017";
+    LoggerFileRecipe recipe;
+    recipe.stationId = "10400321";
+    recipe.order = 7;
+    recipe.parameterCount = 164;
+    recipe.unitCode = "003";
+    recipe.kind = FileKind::Blok;
+    recipe.blockCount = 4;
+    recipe.loggerType = kPressureSensor;
+    recipe.samplesPerRecord = 2;
+    recipe.minutesBetweenSamples = 5;
+    recipe.firstRecord = Moment{{27, 9, 2004}, 23 * 60 + 30};
+    recipe.setup = Moment{{20, 9, 2004}, 8 * 60};
+    recipe.readingsUntil = Moment{{4, 10, 2004}, 9 * 60 + 41};
+    recipe.leftoverBytes = 30;
+    recipe.pointerFlagBits = true;
+    recipe.dayRecords = DayRecordMode::Disagree;
+    recipe.faultyDays = {1, 2};
+    recipe.regionCode = "017";
     HydrographParams river;
     river.seed = 9;
     river.stormsPerYear = 30;
-    EXPECT_EQ(folder.Read("çıktı/10400321007.04M"), MakeRawFile(spec, Hydrograph(river)));
+    EXPECT_EQ(folder.Read("çıktı/10400321007.04M"), MakeRawFile(recipe, Hydrograph(river)));
     EXPECT_EQ(folder.Read("çıktı/10400321_07.04M.xxx"), "[Ek_Bilgiler]\r\nExtremDuzelt=2\r\nTarih0=20/09/2004 08:00\r\n");
 }
 
@@ -72,13 +72,13 @@ TEST(LoggerSimCli, FolderAndRating) {
     run = RunSim("rating " + test::ShellQuote((folder / "E10400321.dat").string()) +
                  " --station 10400321 --zero 50 --coefficient 10 --exponent 2 --max-level 200");
     ASSERT_EQ(run.status, 0) << run.output;
-    RatingCurveSpec spec;
-    spec.stationId = "10400321";
-    spec.zeroFlowLevelCm = 50;
-    spec.coefficient = 10;
-    spec.exponent = 2;
-    spec.highestLevelCm = 200;
-    EXPECT_EQ(folder.Read("E10400321.dat"), MakeRatingCurve(spec));
+    RatingCurveRecipe recipe;
+    recipe.stationId = "10400321";
+    recipe.zeroFlowLevelCm = 50;
+    recipe.coefficient = 10;
+    recipe.exponent = 2;
+    recipe.highestLevelCm = 200;
+    EXPECT_EQ(folder.Read("E10400321.dat"), MakeRatingCurve(recipe));
 }
 
 TEST(LoggerSimCli, WrongWordsGiveUsageAndStatusTwo) {

@@ -36,9 +36,9 @@ std::string Stamp(const Moment& moment) {
 }
 
 // Writes the file and decodes it; the name is the simulator's.
-RawFileResult Decode(const test::TestFolder& folder, const LoggerFileSpec& spec, const Hydrograph& river) {
-    folder.Write(RawFileName(spec), MakeRawFile(spec, river));
-    return ReadRawFile(RawFileName(spec), TurkishSettings(folder.path()));
+RawFileResult Decode(const test::TestFolder& folder, const LoggerFileRecipe& recipe, const Hydrograph& river) {
+    folder.Write(RawFileName(recipe), MakeRawFile(recipe, river));
+    return ReadRawFile(RawFileName(recipe), TurkishSettings(folder.path()));
 }
 
 void ExpectTimeBase(const RawFileResult& decoded, const RawFilePlan& plan) {
@@ -55,7 +55,7 @@ void ExpectTimeBase(const RawFileResult& decoded, const RawFilePlan& plan) {
 
 // Every ordinary reading the decoder's walk hands out is the river's stage at its time; a
 // day record follows every closing 24:00 reading.
-void ExpectReadings(const RawFileResult& decoded, const LoggerFileSpec& spec, const RawFilePlan& plan,
+void ExpectReadings(const RawFileResult& decoded, const LoggerFileRecipe& recipe, const RawFilePlan& plan,
                     const Hydrograph& river) {
     RawReadingWalker walker(decoded);
     RawReading reading;
@@ -66,9 +66,9 @@ void ExpectReadings(const RawFileResult& decoded, const LoggerFileSpec& spec, co
     while (walker.Next(reading)) {
         if (reading.kind == RawReadingKind::Ordinary) {
             const long long minute = (firstDay + reading.dayOffset) * kMinutesPerDay + reading.minuteOfDay;
-            const int expected = SensorValue(river.LevelCm(minute), spec.unitCode);
+            const int expected = SensorValue(river.LevelCm(minute), recipe.unitCode);
             ASSERT_EQ(reading.value, expected) << "reading " << ordinary;
-            EXPECT_EQ(reading.level, DecodedLevelCm(expected, spec.unitCode));
+            EXPECT_EQ(reading.level, DecodedLevelCm(expected, recipe.unitCode));
             dayMax = std::max(dayMax, reading.value);
             ++ordinary;
         } else if (reading.kind == RawReadingKind::DayMaximum) {
@@ -104,28 +104,28 @@ TEST(LoggerSimRoundTrip, EveryLayoutUnitAndKindDecodesAsGenerated) {
         for (const UnitRow& unit : kUnits) {
             for (FileKind kind : {FileKind::Normal, FileKind::Ring, FileKind::Blok}) {
                 ++variant;
-                LoggerFileSpec spec;
-                spec.stationId = "10400321";
-                spec.order = variant;
-                spec.parameterCount = count;
-                spec.unitCode = unit.code;
-                spec.kind = kind;
-                spec.blockCount = 3;
-                spec.regionCode = "017";
-                spec.loggerType = variant % 3 == 0 ? kOpticalEncoder : variant % 3 == 1 ? kPressureSensor : kAquifer;
-                spec.samplesPerRecord = intervals[variant % 4].first;
-                spec.minutesBetweenSamples = intervals[variant % 4].second;
-                spec.setup = At(25, 9, 2004, 8 + variant % 5, 7 * variant % 60);
-                spec.setupLevelCm = 87.6;
-                if (kind != FileKind::Normal) spec.firstRecord = At(27, 9, 2004, 23, 30);
-                spec.readingsUntil = At(4, 10, 2004, 9, 41);
+                LoggerFileRecipe recipe;
+                recipe.stationId = "10400321";
+                recipe.order = variant;
+                recipe.parameterCount = count;
+                recipe.unitCode = unit.code;
+                recipe.kind = kind;
+                recipe.blockCount = 3;
+                recipe.regionCode = "017";
+                recipe.loggerType = variant % 3 == 0 ? kOpticalEncoder : variant % 3 == 1 ? kPressureSensor : kAquifer;
+                recipe.samplesPerRecord = intervals[variant % 4].first;
+                recipe.minutesBetweenSamples = intervals[variant % 4].second;
+                recipe.setup = At(25, 9, 2004, 8 + variant % 5, 7 * variant % 60);
+                recipe.setupLevelCm = 87.6;
+                if (kind != FileKind::Normal) recipe.firstRecord = At(27, 9, 2004, 23, 30);
+                recipe.readingsUntil = At(4, 10, 2004, 9, 41);
                 if (count == 161 || count == 164) {
-                    spec.leftoverBytes = 100 + variant;
-                    spec.pointerFlagBits = variant % 2 == 0;
+                    recipe.leftoverBytes = 100 + variant;
+                    recipe.pointerFlagBits = variant % 2 == 0;
                 }
-                SCOPED_TRACE(RawFileName(spec) + " " + std::to_string(count) + " " + unit.code);
-                const RawFilePlan plan = DescribeRawFile(spec);
-                const RawFileResult decoded = Decode(folder, spec, river);
+                SCOPED_TRACE(RawFileName(recipe) + " " + std::to_string(count) + " " + unit.code);
+                const RawFilePlan plan = DescribeRawFile(recipe);
+                const RawFileResult decoded = Decode(folder, recipe, river);
                 ASSERT_EQ(decoded.errorText, "");
                 const SetupParameters& setup = decoded.setup;
                 EXPECT_EQ(setup.VersionMarker, "VER4");
@@ -139,13 +139,13 @@ TEST(LoggerSimRoundTrip, EveryLayoutUnitAndKindDecodesAsGenerated) {
                 EXPECT_EQ(setup.RegionCode, "017");
                 EXPECT_EQ(setup.StationKey, "104-00321");
                 EXPECT_EQ(setup.SetupLevelUnits, SensorValue(87.6, unit.code));
-                EXPECT_EQ(setup.SetupDate, FormatDateOnly(spec.setup.date));
-                EXPECT_EQ(setup.SetupHour * 60 + setup.SetupMinute, spec.setup.minute);
-                EXPECT_EQ(setup.SampleCount, spec.samplesPerRecord);
-                EXPECT_EQ(setup.SampleInterval, spec.minutesBetweenSamples);
+                EXPECT_EQ(setup.SetupDate, FormatDateOnly(recipe.setup.date));
+                EXPECT_EQ(setup.SetupHour * 60 + setup.SetupMinute, recipe.setup.minute);
+                EXPECT_EQ(setup.SampleCount, recipe.samplesPerRecord);
+                EXPECT_EQ(setup.SampleInterval, recipe.minutesBetweenSamples);
                 EXPECT_EQ(setup.BatteryChanged, plan.family == 2 ? "Evet" : "Hayır");
                 EXPECT_EQ(setup.LoggerType,
-                          count == 164 || count == 166 ? loggerTypes.at(spec.loggerType) : "Optik Kodlu");
+                          count == 164 || count == 166 ? loggerTypes.at(recipe.loggerType) : "Optik Kodlu");
                 EXPECT_EQ(setup.LastRecordStamps, std::vector<std::string>{Stamp(plan.lastRecord)});
                 const bool ringList = kind == FileKind::Ring && plan.family == 1;
                 EXPECT_EQ(setup.RingStamps,
@@ -156,7 +156,7 @@ TEST(LoggerSimRoundTrip, EveryLayoutUnitAndKindDecodesAsGenerated) {
                 ExpectTimeBase(decoded, plan);
                 EXPECT_EQ(decoded.timeBase.WaterYear, 2004);
                 EXPECT_EQ(decoded.timeBase.LastWaterYear, 2005);
-                ExpectReadings(decoded, spec, plan, river);
+                ExpectReadings(decoded, recipe, plan, river);
             }
         }
     }
@@ -181,83 +181,83 @@ TEST(LoggerSimRoundTrip, FileEndsAndDayBoundaries) {
     };
     int order = 0;
     for (const Row& row : rows) {
-        LoggerFileSpec spec;
-        spec.order = ++order;
-        spec.minutesBetweenSamples = row.minutes;
-        spec.setup = row.setup;
-        spec.readingsUntil = row.until;
-        spec.dayRecordAfterLastReading = row.dayRecordAfterLast;
+        LoggerFileRecipe recipe;
+        recipe.order = ++order;
+        recipe.minutesBetweenSamples = row.minutes;
+        recipe.setup = row.setup;
+        recipe.readingsUntil = row.until;
+        recipe.dayRecordAfterLastReading = row.dayRecordAfterLast;
         SCOPED_TRACE(order);
-        const RawFileResult decoded = Decode(folder, spec, river);
+        const RawFileResult decoded = Decode(folder, recipe, river);
         ASSERT_EQ(decoded.errorText, "");
-        ExpectTimeBase(decoded, DescribeRawFile(spec));
-        ExpectReadings(decoded, spec, DescribeRawFile(spec), river);
+        ExpectTimeBase(decoded, DescribeRawFile(recipe));
+        ExpectReadings(decoded, recipe, DescribeRawFile(recipe), river);
     }
 }
 
 TEST(LoggerSimRoundTrip, FaultsAndTheirCorrections) {
     test::TestFolder folder;
     const Hydrograph river;
-    auto decode = [&](const LoggerFileSpec& spec) { return Decode(folder, spec, river); };
-    LoggerFileSpec spec;
+    auto decode = [&](const LoggerFileRecipe& recipe) { return Decode(folder, recipe, river); };
+    LoggerFileRecipe recipe;
 
     // Only the setup block.
-    spec.readingsUntil = At(5, 10, 2004, 10, 15);
-    EXPECT_EQ(decode(spec).errorText, "Dosyada Sadece SETUP PAR. var");
-    ExpectTimeBase(decode(spec), DescribeRawFile(spec));
+    recipe.readingsUntil = At(5, 10, 2004, 10, 15);
+    EXPECT_EQ(decode(recipe).errorText, "Dosyada Sadece SETUP PAR. var");
+    ExpectTimeBase(decode(recipe), DescribeRawFile(recipe));
 
-    spec = LoggerFileSpec();
-    spec.versionMarker = "VER3";
-    EXPECT_EQ(decode(spec).errorText, "Version Hatasi");
+    recipe = LoggerFileRecipe();
+    recipe.versionMarker = "VER3";
+    EXPECT_EQ(decode(recipe).errorText, "Version Hatasi");
 
-    spec = LoggerFileSpec();
-    spec.parameterCount = 150;
-    EXPECT_EQ(decode(spec).errorText, "Parametre Sayısı Hatalı");
+    recipe = LoggerFileRecipe();
+    recipe.parameterCount = 150;
+    EXPECT_EQ(decode(recipe).errorText, "Parametre Sayısı Hatalı");
 
-    spec = LoggerFileSpec();
-    spec.kind = FileKind::Blok;
-    spec.firstRecord = At(7, 10, 2004, 6, 0);
-    spec.headerDateUnknown = true;
-    EXPECT_EQ(decode(spec).errorText, "İlk verinin zamanı ve tarihi belirsiz.");
+    recipe = LoggerFileRecipe();
+    recipe.kind = FileKind::Blok;
+    recipe.firstRecord = At(7, 10, 2004, 6, 0);
+    recipe.headerDateUnknown = true;
+    EXPECT_EQ(decode(recipe).errorText, "İlk verinin zamanı ve tarihi belirsiz.");
 
     // A wrong logger clock, put right by Tarih0 with the true setup date and time.
-    spec = LoggerFileSpec();
-    spec.order = 7;
-    spec.storedSetup = At(1, 1, 2004, 0, 0);
-    const std::filesystem::path raw = folder / RawFileName(spec);
-    folder.Write(RawFileName(spec), MakeRawFile(spec, river));
+    recipe = LoggerFileRecipe();
+    recipe.order = 7;
+    recipe.storedSetup = At(1, 1, 2004, 0, 0);
+    const std::filesystem::path raw = folder / RawFileName(recipe);
+    folder.Write(RawFileName(recipe), MakeRawFile(recipe, river));
     AdditionalInfo info;
-    info.setupCorrection = FormatMoment(spec.setup);
+    info.setupCorrection = FormatMoment(recipe.setup);
     ASSERT_EQ(WriteAdditionalInfo(raw, info), "");
-    RawFileResult decoded = ReadRawFile(RawFileName(spec), TurkishSettings(folder.path()));
+    RawFileResult decoded = ReadRawFile(RawFileName(recipe), TurkishSettings(folder.path()));
     EXPECT_TRUE(decoded.panel.setupDateRed);
-    ExpectTimeBase(decoded, DescribeRawFile(spec));
+    ExpectTimeBase(decoded, DescribeRawFile(recipe));
 
     // A late start, put right by a line of OzelDosyalar.txt.
-    spec = LoggerFileSpec();
-    spec.order = 8;
-    spec.firstRecordShift = -1;
-    ASSERT_EQ(WriteShiftList(folder.path(), {{RawFileName(spec), -1}}), "");
-    decoded = decode(spec);
-    ExpectTimeBase(decoded, DescribeRawFile(spec));
-    ExpectReadings(decoded, spec, DescribeRawFile(spec), river);
+    recipe = LoggerFileRecipe();
+    recipe.order = 8;
+    recipe.firstRecordShift = -1;
+    ASSERT_EQ(WriteShiftList(folder.path(), {{RawFileName(recipe), -1}}), "");
+    decoded = decode(recipe);
+    ExpectTimeBase(decoded, DescribeRawFile(recipe));
+    ExpectReadings(decoded, recipe, DescribeRawFile(recipe), river);
 
     // Ngun replaces the day count; ExtremDuzelt the policy.
-    spec = LoggerFileSpec();
-    spec.order = 9;
-    folder.Write(RawFileName(spec), MakeRawFile(spec, river));
+    recipe = LoggerFileRecipe();
+    recipe.order = 9;
+    folder.Write(RawFileName(recipe), MakeRawFile(recipe, river));
     info = AdditionalInfo();
     info.dayCount = 40;
     info.extremesPolicy = 0;
-    ASSERT_EQ(WriteAdditionalInfo(folder / RawFileName(spec), info), "");
-    decoded = ReadRawFile(RawFileName(spec), TurkishSettings(folder.path()));
+    ASSERT_EQ(WriteAdditionalInfo(folder / RawFileName(recipe), info), "");
+    decoded = ReadRawFile(RawFileName(recipe), TurkishSettings(folder.path()));
     EXPECT_EQ(decoded.timeBase.DayCount, 40);
     EXPECT_TRUE(decoded.panel.dayCountRed);
     EXPECT_EQ(decoded.timeBase.ExtremesPolicy, 0);
 
     // A file name without the station identifier.
-    spec = LoggerFileSpec();
-    folder.Write("99999999001.04M", MakeRawFile(spec, river));
+    recipe = LoggerFileRecipe();
+    folder.Write("99999999001.04M", MakeRawFile(recipe, river));
     EXPECT_EQ(ReadRawFile("99999999001.04M", TurkishSettings(folder.path())).errorText, "Hatali Dosya Adi");
 }
 

@@ -21,8 +21,8 @@ namespace fs = std::filesystem;
 
 Moment At(int day, int month, int year, int hour, int minute) { return {{day, month, year}, hour * 60 + minute}; }
 
-long long First(const PlannedFile& file) { return ToMinutes(DescribeRawFile(file.spec).firstRecord); }
-long long Last(const PlannedFile& file) { return ToMinutes(DescribeRawFile(file.spec).lastRecord); }
+long long First(const PlannedFile& file) { return ToMinutes(DescribeRawFile(file.recipe).firstRecord); }
+long long Last(const PlannedFile& file) { return ToMinutes(DescribeRawFile(file.recipe).lastRecord); }
 
 ReadoutPlanInput Station(std::vector<ReadoutLink> links) {
     ReadoutPlanInput input;
@@ -54,19 +54,19 @@ TEST(LoggerSimPlan, EachLinkRelatesConsecutiveFilesAsItSays) {
                     EXPECT_EQ(step, interval);
                     break;
                 case ReadoutLink::Overlap:
-                    EXPECT_EQ(file.spec.kind, FileKind::Blok);
-                    EXPECT_GE(file.spec.blockCount, 1);
+                    EXPECT_EQ(file.recipe.kind, FileKind::Blok);
+                    EXPECT_GE(file.recipe.blockCount, 1);
                     EXPECT_LE(step, -6 * 60);
                     EXPECT_GE(step, -72 * 60);
-                    EXPECT_EQ(ToMinutes(file.spec.setup), ToMinutes(files[0].spec.setup));
+                    EXPECT_EQ(ToMinutes(file.recipe.setup), ToMinutes(files[0].recipe.setup));
                     break;
                 case ReadoutLink::Repeat:
                     EXPECT_EQ(First(file), First(files[0]));
                     break;
                 case ReadoutLink::Gap:
-                    EXPECT_EQ(previous.spec.parameterCount, 161);
+                    EXPECT_EQ(previous.recipe.parameterCount, 161);
                     EXPECT_GE(step, 2 * kMinutesPerDay);
-                    EXPECT_GE(ToMinutes(*previous.spec.readout) - Last(previous), 2 * kMinutesPerDay);
+                    EXPECT_GE(ToMinutes(*previous.recipe.readout) - Last(previous), 2 * kMinutesPerDay);
                     break;
             }
         }
@@ -81,10 +81,10 @@ TEST(LoggerSimPlan, NamesSortInTimeOrderAndReadoutsAreSpread) {
     std::vector<std::string> names;
     for (const PlannedFile& file : files) {
         links.insert(file.link);
-        names.push_back(RawFileName(file.spec));
+        names.push_back(RawFileName(file.recipe));
     }
     EXPECT_GE(links.size(), 3u);
-    EXPECT_EQ(files.back().spec.kind, FileKind::Ring);
+    EXPECT_EQ(files.back().recipe.kind, FileKind::Ring);
     EXPECT_EQ(names.back().back(), 'R');
     // Within the M files, the year and then the order sort the files by their read-out.
     std::vector<std::string> sorted(names.begin(), names.end() - 1);
@@ -122,10 +122,10 @@ TEST(LoggerSimFolder, ARealisticFolderCoversTheWaterYears) {
     std::map<std::string, std::vector<const FolderFile*>> byStation;
     bool faulty = false;
     for (const FolderFile& file : result.files) {
-        byStation[file.spec.stationId].push_back(&file);
-        units.insert(file.spec.unitCode);
-        counts.insert(file.spec.parameterCount);
-        faulty = faulty || file.spec.dayRecords != DayRecordMode::Agree;
+        byStation[file.recipe.stationId].push_back(&file);
+        units.insert(file.recipe.unitCode);
+        counts.insert(file.recipe.parameterCount);
+        faulty = faulty || file.recipe.dayRecords != DayRecordMode::Agree;
         const fs::path raw = folder / "veri" / file.name;
         ASSERT_TRUE(fs::exists(raw)) << file.name;
         EXPECT_EQ(fs::file_size(raw), file.plan.fileLength);
@@ -194,12 +194,12 @@ TEST(LoggerSimAdditionalInfo, KeysInTheSectionBesideTheRawFile) {
 }
 
 TEST(LoggerSimRatingCurve, EntriesByCentimetre) {
-    RatingCurveSpec spec;
-    spec.zeroFlowLevelCm = 50;
-    spec.coefficient = 10;
-    spec.exponent = 2;
-    spec.highestLevelCm = 3500;
-    const std::string file = MakeRatingCurve(spec);
+    RatingCurveRecipe recipe;
+    recipe.zeroFlowLevelCm = 50;
+    recipe.coefficient = 10;
+    recipe.exponent = 2;
+    recipe.highestLevelCm = 3500;
+    const std::string file = MakeRatingCurve(recipe);
     EXPECT_EQ(file.size(), 561u + 5 * 3501);
     EXPECT_EQ(RatingCurveFileName("12345678"), "E12345678.dat");
     // Level h at 1-based bytes 562 + 5h to 565 + 5h; the fifth byte of an entry is a blank.
@@ -210,7 +210,7 @@ TEST(LoggerSimRatingCurve, EntriesByCentimetre) {
     };
     for (const auto& [level, text] : rows) EXPECT_EQ(entry(level), text) << level;
     // The format follows the rounded value: 9.996 is "10.0", 99.96 is " 100".
-    RatingCurveSpec linear;
+    RatingCurveRecipe linear;
     linear.zeroFlowLevelCm = 0;
     linear.exponent = 1;
     linear.coefficient = 9.996;

@@ -46,21 +46,21 @@ TEST(LoggerSimRawFile, HeaderAndSetupBlockOfEveryLayoutUnitAndKind) {
     for (const LayoutRow& layout : kLayouts) {
         for (const UnitRow& unit : kUnits) {
             for (FileKind kind : {FileKind::Normal, FileKind::Ring, FileKind::Blok}) {
-                LoggerFileSpec spec;
-                spec.stationId = "20761234";
-                spec.regionCode = "A7c";
-                spec.parameterCount = layout.count;
-                spec.unitCode = unit.code;
-                spec.kind = kind;
-                spec.blockCount = 12;
-                spec.loggerType = kAquifer;
-                spec.samplesPerRecord = 3;
-                spec.minutesBetweenSamples = 5;
-                spec.setup = At(28, 2, 2008, 23, 47);
-                spec.setupLevelCm = unit.setupLevelCm;
-                if (kind != FileKind::Normal) spec.firstRecord = At(2, 3, 2008, 0, 15);
-                spec.readingsUntil = At(4, 3, 2008, 12, 0);
-                const std::string file = MakeRawFile(spec, river);
+                LoggerFileRecipe recipe;
+                recipe.stationId = "20761234";
+                recipe.regionCode = "A7c";
+                recipe.parameterCount = layout.count;
+                recipe.unitCode = unit.code;
+                recipe.kind = kind;
+                recipe.blockCount = 12;
+                recipe.loggerType = kAquifer;
+                recipe.samplesPerRecord = 3;
+                recipe.minutesBetweenSamples = 5;
+                recipe.setup = At(28, 2, 2008, 23, 47);
+                recipe.setupLevelCm = unit.setupLevelCm;
+                if (kind != FileKind::Normal) recipe.firstRecord = At(2, 3, 2008, 0, 15);
+                recipe.readingsUntil = At(4, 3, 2008, 12, 0);
+                const std::string file = MakeRawFile(recipe, river);
                 SCOPED_TRACE(std::to_string(layout.count) + " " + unit.code + " " +
                              std::to_string(static_cast<int>(kind)));
 
@@ -109,18 +109,18 @@ TEST(LoggerSimRawFile, HeaderAndSetupBlockOfEveryLayoutUnitAndKind) {
 TEST(LoggerSimRawFile, WorkedExampleOfTheTimeBase) {
     // Setup 10:07, 2 samples of 5 minutes: the first reading is 10:20; 83 readings and a day
     // record on the first day, a full day of 144 with its record, 9 readings on the third.
-    LoggerFileSpec spec;
-    spec.samplesPerRecord = 2;
-    spec.minutesBetweenSamples = 5;
-    spec.setup = At(5, 10, 2004, 10, 7);
-    spec.readingsUntil = At(7, 10, 2004, 1, 39);
-    const RawFilePlan plan = DescribeRawFile(spec);
+    LoggerFileRecipe recipe;
+    recipe.samplesPerRecord = 2;
+    recipe.minutesBetweenSamples = 5;
+    recipe.setup = At(5, 10, 2004, 10, 7);
+    recipe.readingsUntil = At(7, 10, 2004, 1, 39);
+    const RawFilePlan plan = DescribeRawFile(recipe);
     EXPECT_EQ(plan.firstRecord.minute, 620);
     EXPECT_EQ(plan.readingCount, 83 + 144 + 9);
     EXPECT_EQ(plan.dayRecordCount, 2);
     EXPECT_EQ(plan.dayCount, 2);
     EXPECT_EQ(plan.decoderLastRecord.minute, 90);
-    EXPECT_EQ(MakeRawFile(spec, Hydrograph()).size(), 1981u);
+    EXPECT_EQ(MakeRawFile(recipe, Hydrograph()).size(), 1981u);
 }
 
 TEST(LoggerSimRawFile, FirstRecordAtTheDayBoundaries) {
@@ -137,16 +137,16 @@ TEST(LoggerSimRawFile, FirstRecordAtTheDayBoundaries) {
         {At(31, 12, 2010, 0, 30), 4, 180, {{31, 12, 2010}, 1440}, 1},
     };
     for (const Row& row : rows) {
-        LoggerFileSpec spec;
-        spec.samplesPerRecord = row.samples;
-        spec.minutesBetweenSamples = row.minutes;
-        spec.setup = row.setup;
-        spec.readingsUntil = ClockMoment(ToMinutes(row.setup) + 3 * kMinutesPerDay);
-        const RawFilePlan plan = DescribeRawFile(spec);
+        LoggerFileRecipe recipe;
+        recipe.samplesPerRecord = row.samples;
+        recipe.minutesBetweenSamples = row.minutes;
+        recipe.setup = row.setup;
+        recipe.readingsUntil = ClockMoment(ToMinutes(row.setup) + 3 * kMinutesPerDay);
+        const RawFilePlan plan = DescribeRawFile(recipe);
         EXPECT_EQ(FormatMoment(plan.firstRecord), FormatMoment(row.first));
         // The first day record follows the first day's readings: its maximum is at least the
         // 24:00 reading, its hour a clock hour.
-        const std::string file = MakeRawFile(spec, Hydrograph());
+        const std::string file = MakeRawFile(recipe, Hydrograph());
         const size_t record = plan.dataStart + 6 * static_cast<size_t>(row.firstDayReadings);
         EXPECT_LE(FromBcd(Field(file, record + 6)), 23);
         EXPECT_GE(Reading(file, record), Reading(file, record - 6));
@@ -156,8 +156,8 @@ TEST(LoggerSimRawFile, FirstRecordAtTheDayBoundaries) {
 
 // Walks the data area as the format lays it out and checks every reading against the river,
 // every day record against the day's readings.
-void CheckDataArea(const LoggerFileSpec& spec, const Hydrograph& river, const std::string& file) {
-    const RawFilePlan plan = DescribeRawFile(spec);
+void CheckDataArea(const LoggerFileRecipe& recipe, const Hydrograph& river, const std::string& file) {
+    const RawFilePlan plan = DescribeRawFile(recipe);
     const int interval = plan.recordInterval;
     size_t at = plan.dataStart;
     long long t = ToMinutes(plan.firstRecord);
@@ -166,7 +166,7 @@ void CheckDataArea(const LoggerFileSpec& spec, const Hydrograph& river, const st
     int dayMin = 1 << 20;
     while (at < plan.dataEnd) {
         const int value = Reading(file, at);
-        ASSERT_EQ(value, SensorValue(river.LevelCm(t), spec.unitCode)) << "at " << at;
+        ASSERT_EQ(value, SensorValue(river.LevelCm(t), recipe.unitCode)) << "at " << at;
         dayMax = std::max(dayMax, value);
         dayMin = std::min(dayMin, value);
         at += 6;
@@ -175,15 +175,15 @@ void CheckDataArea(const LoggerFileSpec& spec, const Hydrograph& river, const st
             const int maxHour = FromBcd(Field(file, at + 6));
             const int min = Reading(file, at + 12);
             const int minMinute = FromBcd(Field(file, at + 21));
-            const bool faulty = spec.faultyDays.empty() ||
-                                std::count(spec.faultyDays.begin(), spec.faultyDays.end(), day) > 0;
-            const DayRecordMode mode = faulty ? spec.dayRecords : DayRecordMode::Agree;
-            const int units = StorageUnitsPerCm(spec.unitCode);
+            const bool faulty = recipe.faultyDays.empty() ||
+                                std::count(recipe.faultyDays.begin(), recipe.faultyDays.end(), day) > 0;
+            const DayRecordMode mode = faulty ? recipe.dayRecords : DayRecordMode::Agree;
+            const int units = StorageUnitsPerCm(recipe.unitCode);
             switch (mode) {
                 case DayRecordMode::Agree:
                     EXPECT_GE(max, dayMax);
                     EXPECT_LE(min, dayMin);
-                    if (spec.samplesPerRecord == 1) {
+                    if (recipe.samplesPerRecord == 1) {
                         EXPECT_EQ(max, dayMax);
                         EXPECT_EQ(min, dayMin);
                     }
@@ -231,16 +231,16 @@ TEST(LoggerSimRawFile, ReadingsFollowTheRiverAndDayRecordsFollowEach2400Reading)
         {"003", 1, 20, DayRecordMode::ImpossibleTime, {0, 2, 5}},
     };
     for (const Row& row : rows) {
-        LoggerFileSpec spec;
-        spec.unitCode = row.unit;
-        spec.samplesPerRecord = row.samples;
-        spec.minutesBetweenSamples = row.minutes;
-        spec.dayRecords = row.mode;
-        spec.faultyDays = row.faultyDays;
-        spec.setup = At(10, 4, 2006, 8, 13);
-        spec.readingsUntil = At(18, 4, 2006, 13, 2);
+        LoggerFileRecipe recipe;
+        recipe.unitCode = row.unit;
+        recipe.samplesPerRecord = row.samples;
+        recipe.minutesBetweenSamples = row.minutes;
+        recipe.dayRecords = row.mode;
+        recipe.faultyDays = row.faultyDays;
+        recipe.setup = At(10, 4, 2006, 8, 13);
+        recipe.readingsUntil = At(18, 4, 2006, 13, 2);
         SCOPED_TRACE(std::string(row.unit) + " " + std::to_string(row.samples) + "x" + std::to_string(row.minutes));
-        CheckDataArea(spec, river, MakeRawFile(spec, river));
+        CheckDataArea(recipe, river, MakeRawFile(recipe, river));
     }
 }
 
@@ -254,12 +254,12 @@ TEST(LoggerSimRawFile, ExtremesAtMidnightReadZeroHoursOnTheLoggerClock) {
     params.stormsPerYear = 0;
     params.noiseCm = 0;
     const Hydrograph rising(params);
-    LoggerFileSpec spec;
-    spec.minutesBetweenSamples = 60;
-    spec.setup = At(1, 3, 2005, 10, 0);
-    spec.readingsUntil = At(3, 3, 2005, 6, 0);
-    const std::string file = MakeRawFile(spec, rising);
-    const size_t record = DescribeRawFile(spec).dataStart + 6 * 14;  // 11:00 to 24:00
+    LoggerFileRecipe recipe;
+    recipe.minutesBetweenSamples = 60;
+    recipe.setup = At(1, 3, 2005, 10, 0);
+    recipe.readingsUntil = At(3, 3, 2005, 6, 0);
+    const std::string file = MakeRawFile(recipe, rising);
+    const size_t record = DescribeRawFile(recipe).dataStart + 6 * 14;  // 11:00 to 24:00
     EXPECT_GT(Reading(file, record - 6), Reading(file, record - 12));
     EXPECT_EQ(Reading(file, record), Reading(file, record - 6));
     EXPECT_EQ(Field(file, record + 6), 0);
@@ -272,15 +272,15 @@ TEST(LoggerSimRawFile, Family2EndPointerAndLeftOverMemory) {
     const Hydrograph river;
     for (bool flags : {false, true}) {
         for (int count : {161, 164}) {
-            LoggerFileSpec spec;
-            spec.parameterCount = count;
-            spec.minutesBetweenSamples = 1;  // 2888 logger bytes a day: the page byte is used
-            spec.setup = At(1, 1, 2007, 0, 0);
-            spec.readingsUntil = At(25, 1, 2007, 7, 7);
-            spec.leftoverBytes = 301;
-            spec.pointerFlagBits = flags;
-            const std::string file = MakeRawFile(spec, river);
-            const RawFilePlan plan = DescribeRawFile(spec);
+            LoggerFileRecipe recipe;
+            recipe.parameterCount = count;
+            recipe.minutesBetweenSamples = 1;  // 2888 logger bytes a day: the page byte is used
+            recipe.setup = At(1, 1, 2007, 0, 0);
+            recipe.readingsUntil = At(25, 1, 2007, 7, 7);
+            recipe.leftoverBytes = 301;
+            recipe.pointerFlagBits = flags;
+            const std::string file = MakeRawFile(recipe, river);
+            const RawFilePlan plan = DescribeRawFile(recipe);
             const long pointer = (Param(file, 99) & 14) / 2 * 32768L + (Param(file, 98) & 127) * 256L +
                                  Param(file, 97);
             EXPECT_EQ(plan.dataStart + 3 * static_cast<size_t>(pointer), plan.dataEnd);
@@ -295,13 +295,13 @@ TEST(LoggerSimRawFile, Family2EndPointerAndLeftOverMemory) {
 
 TEST(LoggerSimRawFile, TimeStampListsAndEmptyEntries) {
     const Hydrograph river;
-    LoggerFileSpec spec;
-    spec.parameterCount = 166;
-    spec.kind = FileKind::Ring;
-    spec.setup = At(1, 3, 2009, 9, 0);
-    spec.firstRecord = At(20, 3, 2009, 6, 0);
-    spec.readingsUntil = At(26, 3, 2009, 0, 0);  // last reading 24:00, 00:00 on the clock
-    std::string file = MakeRawFile(spec, river);
+    LoggerFileRecipe recipe;
+    recipe.parameterCount = 166;
+    recipe.kind = FileKind::Ring;
+    recipe.setup = At(1, 3, 2009, 9, 0);
+    recipe.firstRecord = At(20, 3, 2009, 6, 0);
+    recipe.readingsUntil = At(26, 3, 2009, 0, 0);  // last reading 24:00, 00:00 on the clock
+    std::string file = MakeRawFile(recipe, river);
     // Ring entry 1: year, month, day, -, hour, minute.
     EXPECT_EQ(BcdParam(file, 28), 9);
     EXPECT_EQ(BcdParam(file, 29), 3);
@@ -319,11 +319,11 @@ TEST(LoggerSimRawFile, TimeStampListsAndEmptyEntries) {
         EXPECT_EQ(Param(file, 58 + 6 * (entry - 1)), 255);
     }
 
-    spec.kind = FileKind::Normal;
-    spec.firstRecord.reset();
-    spec.parameterCount = 161;
-    spec.lastRecordStamps = std::vector<Moment>{At(1, 1, 2009, 1, 2), At(2, 2, 2010, 3, 4), At(3, 3, 2011, 5, 6)};
-    file = MakeRawFile(spec, river);
+    recipe.kind = FileKind::Normal;
+    recipe.firstRecord.reset();
+    recipe.parameterCount = 161;
+    recipe.lastRecordStamps = std::vector<Moment>{At(1, 1, 2009, 1, 2), At(2, 2, 2010, 3, 4), At(3, 3, 2011, 5, 6)};
+    file = MakeRawFile(recipe, river);
     EXPECT_EQ(BcdParam(file, 61 + 12), 3);
     EXPECT_EQ(BcdParam(file, 61 + 12 + 2), 11);
     EXPECT_EQ(BcdParam(file, 61 + 12 + 5), 6);
@@ -332,54 +332,54 @@ TEST(LoggerSimRawFile, TimeStampListsAndEmptyEntries) {
 
 TEST(LoggerSimRawFile, FileEnds) {
     const Hydrograph river;
-    LoggerFileSpec spec;
-    spec.setup = At(1, 6, 2005, 10, 0);
+    LoggerFileRecipe recipe;
+    recipe.setup = At(1, 6, 2005, 10, 0);
     // Only the setup block: read out before the first reading.
-    spec.readingsUntil = At(1, 6, 2005, 10, 5);
-    EXPECT_EQ(MakeRawFile(spec, river).size(), 28u + 3 * 163);
-    EXPECT_EQ(FormatMoment(DescribeRawFile(spec).decoderLastRecord), "01/06/2005 10:00");
+    recipe.readingsUntil = At(1, 6, 2005, 10, 5);
+    EXPECT_EQ(MakeRawFile(recipe, river).size(), 28u + 3 * 163);
+    EXPECT_EQ(FormatMoment(DescribeRawFile(recipe).decoderLastRecord), "01/06/2005 10:00");
     // Ending on a 24:00 reading with its day record, and without it.
-    spec.readingsUntil = At(2, 6, 2005, 0, 5);
-    RawFilePlan plan = DescribeRawFile(spec);
+    recipe.readingsUntil = At(2, 6, 2005, 0, 5);
+    RawFilePlan plan = DescribeRawFile(recipe);
     EXPECT_EQ(plan.dayRecordCount, 1);
     EXPECT_EQ(FormatMoment(plan.lastRecord), "01/06/2005 24:00");
     EXPECT_EQ(FormatMoment(plan.decoderLastRecord), "02/06/2005 00:00");
     EXPECT_EQ(plan.dayCount, 1);
-    spec.dayRecordAfterLastReading = false;
-    plan = DescribeRawFile(spec);
+    recipe.dayRecordAfterLastReading = false;
+    plan = DescribeRawFile(recipe);
     EXPECT_EQ(plan.dayRecordCount, 0);
     EXPECT_EQ(plan.dayCount, 0);
-    EXPECT_EQ(MakeRawFile(spec, river).size(), 28u + 3 * 163 + 6 * 84);
+    EXPECT_EQ(MakeRawFile(recipe, river).size(), 28u + 3 * 163 + 6 * 84);
 }
 
 TEST(LoggerSimRawFile, FaultsOfTheHeaderAndTheBlock) {
     const Hydrograph river;
-    LoggerFileSpec spec;
-    spec.kind = FileKind::Blok;
-    spec.setup = At(1, 6, 2005, 10, 0);
-    spec.firstRecord = At(3, 6, 2005, 12, 0);
-    spec.readingsUntil = At(4, 6, 2005, 12, 0);
-    spec.headerDateUnknown = true;
-    spec.versionMarker = "VER3";
-    spec.storedSetup = At(9, 9, 2009, 9, 9);
-    std::string file = MakeRawFile(spec, river);
+    LoggerFileRecipe recipe;
+    recipe.kind = FileKind::Blok;
+    recipe.setup = At(1, 6, 2005, 10, 0);
+    recipe.firstRecord = At(3, 6, 2005, 12, 0);
+    recipe.readingsUntil = At(4, 6, 2005, 12, 0);
+    recipe.headerDateUnknown = true;
+    recipe.versionMarker = "VER3";
+    recipe.storedSetup = At(9, 9, 2009, 9, 9);
+    std::string file = MakeRawFile(recipe, river);
     EXPECT_EQ(file.substr(0, 4), "VER3");
     EXPECT_EQ(file.substr(13, 15), std::string(15, '0'));
     EXPECT_EQ(BcdParam(file, 7), 9);
     EXPECT_EQ(BcdParam(file, 10), 9);
 
     // A count that is none of the four gets filler and no layout, and the data follow.
-    spec = LoggerFileSpec();
-    spec.parameterCount = 150;
-    file = MakeRawFile(spec, river);
+    recipe = LoggerFileRecipe();
+    recipe.parameterCount = 150;
+    file = MakeRawFile(recipe, river);
     EXPECT_EQ(Field(file, 7), 150);
-    EXPECT_EQ(DescribeRawFile(spec).dataStart, 28u + 3 * 150);
+    EXPECT_EQ(DescribeRawFile(recipe).dataStart, 28u + 3 * 150);
     for (int n = 1; n <= 150; ++n) EXPECT_LT(Param(file, n), 255);
 
     // A late start: the data begin two intervals after the time the setup implies.
-    spec = LoggerFileSpec();
-    spec.firstRecordShift = 2;
-    EXPECT_EQ(DescribeRawFile(spec).firstRecord.minute, 10 * 60 + 40);
+    recipe = LoggerFileRecipe();
+    recipe.firstRecordShift = 2;
+    EXPECT_EQ(DescribeRawFile(recipe).firstRecord.minute, 10 * 60 + 40);
 
     // Poking a field the simulator would not write.
     PokeParameter(file, 5, 101);
@@ -390,54 +390,54 @@ TEST(LoggerSimRawFile, FaultsOfTheHeaderAndTheBlock) {
 TEST(LoggerSimRawFile, SpecsTheLoggerCannotWriteAreRefused) {
     struct Row {
         const char* what;
-        void (*change)(LoggerFileSpec&);
+        void (*change)(LoggerFileRecipe&);
     };
     const Row rows[] = {
-        {"interval 7", [](LoggerFileSpec& s) { s.minutesBetweenSamples = 7; }},
-        {"prefix 300", [](LoggerFileSpec& s) { s.stationId = "30012345"; }},
-        {"number 70000", [](LoggerFileSpec& s) { s.stationId = "12370000"; }},
-        {"year 1999", [](LoggerFileSpec& s) { s.setup = At(1, 1, 1999, 0, 0); }},
-        {"31 April", [](LoggerFileSpec& s) { s.setup = At(31, 4, 2005, 0, 0); }},
-        {"leftover in family 1", [](LoggerFileSpec& s) { s.leftoverBytes = 3; }},
-        {"ring without first", [](LoggerFileSpec& s) { s.kind = FileKind::Ring; }},
+        {"interval 7", [](LoggerFileRecipe& s) { s.minutesBetweenSamples = 7; }},
+        {"prefix 300", [](LoggerFileRecipe& s) { s.stationId = "30012345"; }},
+        {"number 70000", [](LoggerFileRecipe& s) { s.stationId = "12370000"; }},
+        {"year 1999", [](LoggerFileRecipe& s) { s.setup = At(1, 1, 1999, 0, 0); }},
+        {"31 April", [](LoggerFileRecipe& s) { s.setup = At(31, 4, 2005, 0, 0); }},
+        {"leftover in family 1", [](LoggerFileRecipe& s) { s.leftoverBytes = 3; }},
+        {"ring without first", [](LoggerFileRecipe& s) { s.kind = FileKind::Ring; }},
         {"first off grid",
-         [](LoggerFileSpec& s) {
+         [](LoggerFileRecipe& s) {
              s.kind = FileKind::Blok;
              s.firstRecord = At(6, 10, 2004, 10, 5);
          }},
         {"first before setup",
-         [](LoggerFileSpec& s) {
+         [](LoggerFileRecipe& s) {
              s.kind = FileKind::Ring;
              s.firstRecord = At(1, 10, 2004, 10, 0);
          }},
         {"pointer overflow",
-         [](LoggerFileSpec& s) {
+         [](LoggerFileRecipe& s) {
              s.parameterCount = 164;
              s.minutesBetweenSamples = 1;
              s.readingsUntil = At(1, 3, 2005, 0, 0);
          }},
-        {"six stamps", [](LoggerFileSpec& s) { s.lastRecordStamps = std::vector<Moment>(6, s.setup); }},
-        {"setup level", [](LoggerFileSpec& s) { s.setupLevelCm = 7000, s.unitCode = "002"; }},
+        {"six stamps", [](LoggerFileRecipe& s) { s.lastRecordStamps = std::vector<Moment>(6, s.setup); }},
+        {"setup level", [](LoggerFileRecipe& s) { s.setupLevelCm = 7000, s.unitCode = "002"; }},
     };
     for (const Row& row : rows) {
-        LoggerFileSpec spec;
-        row.change(spec);
-        EXPECT_NE(CheckSpec(spec), "") << row.what;
-        EXPECT_THROW(MakeRawFile(spec, Hydrograph()), std::invalid_argument) << row.what;
+        LoggerFileRecipe recipe;
+        row.change(recipe);
+        EXPECT_NE(CheckRecipe(recipe), "") << row.what;
+        EXPECT_THROW(MakeRawFile(recipe, Hydrograph()), std::invalid_argument) << row.what;
     }
-    EXPECT_EQ(CheckSpec(LoggerFileSpec()), "");
+    EXPECT_EQ(CheckRecipe(LoggerFileRecipe()), "");
 }
 
 TEST(LoggerSimRawFile, Names) {
-    LoggerFileSpec spec;
-    EXPECT_EQ(RawFileName(spec), "12345678001.04M");
-    spec.order = 12;
-    spec.kind = FileKind::Ring;
-    spec.readingsUntil = At(31, 12, 2004, 23, 59);
-    EXPECT_EQ(RawFileName(spec), "12345678012.04R");
-    spec.kindLetter = 'r';
-    spec.readout = At(2, 1, 2005, 10, 0);  // a stopped logger read out in the new year
-    EXPECT_EQ(RawFileName(spec), "12345678012.05r");
+    LoggerFileRecipe recipe;
+    EXPECT_EQ(RawFileName(recipe), "12345678001.04M");
+    recipe.order = 12;
+    recipe.kind = FileKind::Ring;
+    recipe.readingsUntil = At(31, 12, 2004, 23, 59);
+    EXPECT_EQ(RawFileName(recipe), "12345678012.04R");
+    recipe.kindLetter = 'r';
+    recipe.readout = At(2, 1, 2005, 10, 0);  // a stopped logger read out in the new year
+    EXPECT_EQ(RawFileName(recipe), "12345678012.05r");
 }
 
 TEST(LoggerSimRawFile, SameSeedSameBytesAndOverlappingFilesAgree) {
@@ -447,10 +447,10 @@ TEST(LoggerSimRawFile, SameSeedSameBytesAndOverlappingFilesAgree) {
     const Hydrograph sameRiver(params);
     params.seed = 43;
     const Hydrograph otherRiver(params);
-    LoggerFileSpec shorter;
+    LoggerFileRecipe shorter;
     shorter.setup = At(3, 3, 2003, 11, 11);
     shorter.readingsUntil = At(20, 3, 2003, 9, 0);
-    LoggerFileSpec longer = shorter;
+    LoggerFileRecipe longer = shorter;
     longer.readingsUntil = At(2, 5, 2003, 9, 0);
     const std::string a = MakeRawFile(shorter, river);
     EXPECT_EQ(a, MakeRawFile(shorter, sameRiver));

@@ -46,14 +46,14 @@ std::string StationIdOf(const DataFolderScenario& scenario, int index, int attem
 }
 
 // A few days of one file get day records that disagree or carry impossible times.
-void PlantFaults(LoggerFileSpec& spec, const RawFilePlan& plan, const DataFolderScenario& scenario,
+void PlantFaults(LoggerFileRecipe& recipe, const RawFilePlan& plan, const DataFolderScenario& scenario,
                  std::uint64_t fileIndex) {
     if (plan.dayRecordCount == 0 || Unit(scenario.seed, kFaulty, fileIndex) >= scenario.faultyDayRecordShare)
         return;
-    spec.dayRecords = Between(0, 1, scenario.seed, kFaultyMode, fileIndex) == 0 ? DayRecordMode::Disagree
+    recipe.dayRecords = Between(0, 1, scenario.seed, kFaultyMode, fileIndex) == 0 ? DayRecordMode::Disagree
                                                                                 : DayRecordMode::ImpossibleTime;
     for (std::uint64_t k = 0; k < 3; ++k)
-        spec.faultyDays.push_back(
+        recipe.faultyDays.push_back(
             static_cast<int>(Between(0, plan.dayRecordCount - 1, scenario.seed, kFaultyDay, fileIndex, k)));
 }
 
@@ -74,12 +74,12 @@ std::string WriteStationFiles(const std::filesystem::path& folder, const DataFol
     input.links = scenario.links;
     input.ringAtEnd = scenario.ringAtEnd;
     for (PlannedFile& planned : PlanReadouts(input)) {
-        FolderFile file{RawFileName(planned.spec), planned.spec, planned.link, {}};
-        PlantFaults(file.spec, DescribeRawFile(file.spec), scenario, result.files.size());
-        if (std::string problem = CheckSpec(file.spec); !problem.empty()) return file.name + ": " + problem;
-        file.plan = DescribeRawFile(file.spec);
+        FolderFile file{RawFileName(planned.recipe), planned.recipe, planned.link, {}};
+        PlantFaults(file.recipe, DescribeRawFile(file.recipe), scenario, result.files.size());
+        if (std::string problem = CheckRecipe(file.recipe); !problem.empty()) return file.name + ": " + problem;
+        file.plan = DescribeRawFile(file.recipe);
         const std::filesystem::path path = folder / file.name;
-        if (std::string error = WriteFileReplacing(path, MakeRawFile(file.spec, hydrograph)); !error.empty())
+        if (std::string error = WriteFileReplacing(path, MakeRawFile(file.recipe, hydrograph)); !error.empty())
             return error;
         AdditionalInfo info;
         if (!station.ratingCurve.empty()) info.ratingCurvePath = station.ratingCurve.string();
@@ -139,7 +139,7 @@ DataFolderResult MakeDataFolder(const std::filesystem::path& folder, const DataF
             station.logger.stationId = StationIdOf(scenario, index, attempt);
         ids.insert(station.logger.stationId);
         if (scenario.ratingCurves) {
-            RatingCurveSpec curve;
+            RatingCurveRecipe curve;
             curve.stationId = station.logger.stationId;
             curve.zeroFlowLevelCm = std::max(0.0, station.hydrograph.baseLevelCm -
                                                       station.hydrograph.seasonalAmplitudeCm -

@@ -34,7 +34,7 @@ struct DataFolderScenario {
 
 struct FolderFile {
     std::string name;
-    LoggerFileSpec spec;
+    LoggerFileRecipe recipe;
     ReadoutLink link = ReadoutLink::Reset;
     RawFilePlan plan;
 };

@@ -134,11 +134,11 @@ HydrographParams RiverOf(const Words& words) {
 }
 
 // Splits the interval into samples: 10 minutes in 2 samples are 2 samples 5 minutes apart.
-void SetInterval(LoggerFileSpec& spec, int interval, int samples) {
+void SetInterval(LoggerFileRecipe& recipe, int interval, int samples) {
     if (samples < 1 || interval < 0 || interval % samples != 0)
         throw UsageProblem{"--samples must be at least 1 and divide --interval"};
-    spec.samplesPerRecord = samples;
-    spec.minutesBetweenSamples = interval / samples;
+    recipe.samplesPerRecord = samples;
+    recipe.minutesBetweenSamples = interval / samples;
 }
 
 FileKind KindOf(const std::string& text) {
@@ -184,49 +184,49 @@ int RunFile(const std::vector<std::string>& arguments) {
                        "--stored-setup", "--seed", "--base", "--amplitude", "--storms", "--peak", "--noise",
                        "--tarih0", "--tarih1", "--ngun", "--extrem", "--rating"},
                       {"--no-last-day-record", "--pointer-flags", "--header-unknown"});
-    LoggerFileSpec spec;
-    spec.stationId = words.Text("--station").value_or(spec.stationId);
-    spec.order = words.Get<int>("--order").value_or(spec.order);
+    LoggerFileRecipe recipe;
+    recipe.stationId = words.Text("--station").value_or(recipe.stationId);
+    recipe.order = words.Get<int>("--order").value_or(recipe.order);
     if (auto letter = words.Text("--letter")) {
         if (letter->size() != 1) throw UsageProblem{"--letter needs one character"};
-        spec.kindLetter = (*letter)[0];
+        recipe.kindLetter = (*letter)[0];
     }
-    spec.parameterCount = words.Get<int>("--params").value_or(spec.parameterCount);
-    spec.unitCode = words.Text("--unit").value_or(spec.unitCode);
-    spec.kind = KindOf(words.Text("--kind").value_or("normal"));
-    spec.blockCount = words.Get<int>("--blocks").value_or(spec.blockCount);
-    spec.loggerType = words.Get<int>("--type").value_or(spec.loggerType);
-    SetInterval(spec, words.Get<int>("--interval").value_or(10), words.Get<int>("--samples").value_or(1));
-    const Moment from = words.GetMoment("--from").value_or(spec.setup);
-    if (spec.kind == FileKind::Normal) {
+    recipe.parameterCount = words.Get<int>("--params").value_or(recipe.parameterCount);
+    recipe.unitCode = words.Text("--unit").value_or(recipe.unitCode);
+    recipe.kind = KindOf(words.Text("--kind").value_or("normal"));
+    recipe.blockCount = words.Get<int>("--blocks").value_or(recipe.blockCount);
+    recipe.loggerType = words.Get<int>("--type").value_or(recipe.loggerType);
+    SetInterval(recipe, words.Get<int>("--interval").value_or(10), words.Get<int>("--samples").value_or(1));
+    const Moment from = words.GetMoment("--from").value_or(recipe.setup);
+    if (recipe.kind == FileKind::Normal) {
         if (words.Has("--setup")) throw UsageProblem{"--setup is for ring and blok files; use --from"};
-        spec.setup = from;
+        recipe.setup = from;
     } else {
-        spec.firstRecord = from;
-        spec.setup = words.GetMoment("--setup").value_or(ClockMoment(ToMinutes(from) - 10 * kMinutesPerDay));
+        recipe.firstRecord = from;
+        recipe.setup = words.GetMoment("--setup").value_or(ClockMoment(ToMinutes(from) - 10 * kMinutesPerDay));
     }
     if (words.Has("--until") && words.Has("--days")) throw UsageProblem{"give --until or --days, not both"};
-    spec.readingsUntil = words.GetMoment("--until").value_or(
+    recipe.readingsUntil = words.GetMoment("--until").value_or(
         ClockMoment(ToMinutes(from) + words.Get<long long>("--days").value_or(7) * kMinutesPerDay));
-    spec.dayRecords = DayRecordModeOf(words.Text("--day-records").value_or("agree"));
-    if (auto days = words.Text("--faulty-days")) spec.faultyDays = DaysOf(*days);
-    spec.dayRecordAfterLastReading = !words.Has("--no-last-day-record");
-    spec.leftoverBytes = words.Get<int>("--leftover").value_or(0);
-    spec.pointerFlagBits = words.Has("--pointer-flags");
-    spec.firstRecordShift = words.Get<int>("--shift").value_or(0);
-    spec.versionMarker = words.Text("--version").value_or(spec.versionMarker);
-    spec.regionCode = words.Text("--region").value_or(spec.regionCode);
-    spec.setupLevelCm = words.Get<double>("--setup-level");
-    spec.storedSetup = words.GetMoment("--stored-setup");
-    spec.headerDateUnknown = words.Has("--header-unknown");
-    if (std::string problem = CheckSpec(spec); !problem.empty()) throw UsageProblem{problem};
+    recipe.dayRecords = DayRecordModeOf(words.Text("--day-records").value_or("agree"));
+    if (auto days = words.Text("--faulty-days")) recipe.faultyDays = DaysOf(*days);
+    recipe.dayRecordAfterLastReading = !words.Has("--no-last-day-record");
+    recipe.leftoverBytes = words.Get<int>("--leftover").value_or(0);
+    recipe.pointerFlagBits = words.Has("--pointer-flags");
+    recipe.firstRecordShift = words.Get<int>("--shift").value_or(0);
+    recipe.versionMarker = words.Text("--version").value_or(recipe.versionMarker);
+    recipe.regionCode = words.Text("--region").value_or(recipe.regionCode);
+    recipe.setupLevelCm = words.Get<double>("--setup-level");
+    recipe.storedSetup = words.GetMoment("--stored-setup");
+    recipe.headerDateUnknown = words.Has("--header-unknown");
+    if (std::string problem = CheckRecipe(recipe); !problem.empty()) throw UsageProblem{problem};
 
     const Hydrograph river(RiverOf(words));
     const std::filesystem::path folder = words.path();
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    const std::filesystem::path path = folder / RawFileName(spec);
-    if (std::string failure = WriteFileReplacing(path, MakeRawFile(spec, river)); !failure.empty()) {
+    const std::filesystem::path path = folder / RawFileName(recipe);
+    if (std::string failure = WriteFileReplacing(path, MakeRawFile(recipe, river)); !failure.empty()) {
         std::cerr << "loggersim: " << failure << "\n";
         return kExitFailed;
     }
@@ -243,7 +243,7 @@ int RunFile(const std::vector<std::string>& arguments) {
             return kExitFailed;
         }
     }
-    std::cout << RawFileName(spec) << "\n";
+    std::cout << RawFileName(recipe) << "\n";
     return kExitOk;
 }
 
@@ -295,7 +295,7 @@ int RunFolder(const std::vector<std::string>& arguments) {
         scenario.firstWaterYear = first;
         scenario.lastWaterYear = last;
     }
-    LoggerFileSpec interval;
+    LoggerFileRecipe interval;
     SetInterval(interval, words.Get<int>("--interval").value_or(15), words.Get<int>("--samples").value_or(1));
     scenario.samplesPerRecord = interval.samplesPerRecord;
     scenario.minutesBetweenSamples = interval.minutesBetweenSamples;
@@ -315,8 +315,8 @@ int RunFolder(const std::vector<std::string>& arguments) {
 
     const DataFolderResult result = MakeDataFolder(words.path(), scenario);
     for (const FolderFile& file : result.files)
-        std::cout << file.name << " " << LinkName(file.link) << " " << KindName(file.spec.kind) << " "
-                  << file.spec.parameterCount << " " << FormatMoment(file.plan.firstRecord) << " - "
+        std::cout << file.name << " " << LinkName(file.link) << " " << KindName(file.recipe.kind) << " "
+                  << file.recipe.parameterCount << " " << FormatMoment(file.plan.firstRecord) << " - "
                   << FormatMoment(file.plan.lastRecord) << "\n";
     if (!result.error.empty()) {
         std::cerr << "loggersim: " << result.error << "\n";
@@ -327,15 +327,15 @@ int RunFolder(const std::vector<std::string>& arguments) {
 
 int RunRating(const std::vector<std::string>& arguments) {
     const Words words(arguments, {"--station", "--zero", "--coefficient", "--exponent", "--max-level"}, {});
-    RatingCurveSpec spec;
-    spec.stationId = words.Text("--station").value_or(spec.stationId);
-    spec.zeroFlowLevelCm = words.Get<double>("--zero").value_or(spec.zeroFlowLevelCm);
-    spec.coefficient = words.Get<double>("--coefficient").value_or(spec.coefficient);
-    spec.exponent = words.Get<double>("--exponent").value_or(spec.exponent);
-    spec.highestLevelCm = words.Get<int>("--max-level").value_or(spec.highestLevelCm);
-    if (spec.highestLevelCm < 0 || spec.highestLevelCm > 100000 || spec.coefficient < 0)
+    RatingCurveRecipe recipe;
+    recipe.stationId = words.Text("--station").value_or(recipe.stationId);
+    recipe.zeroFlowLevelCm = words.Get<double>("--zero").value_or(recipe.zeroFlowLevelCm);
+    recipe.coefficient = words.Get<double>("--coefficient").value_or(recipe.coefficient);
+    recipe.exponent = words.Get<double>("--exponent").value_or(recipe.exponent);
+    recipe.highestLevelCm = words.Get<int>("--max-level").value_or(recipe.highestLevelCm);
+    if (recipe.highestLevelCm < 0 || recipe.highestLevelCm > 100000 || recipe.coefficient < 0)
         throw UsageProblem{"--max-level must be 0 to 100000 and --coefficient not negative"};
-    if (std::string failure = WriteFileReplacing(words.path(), MakeRatingCurve(spec)); !failure.empty()) {
+    if (std::string failure = WriteFileReplacing(words.path(), MakeRatingCurve(recipe)); !failure.empty()) {
         std::cerr << "loggersim: " << failure << "\n";
         return kExitFailed;
     }

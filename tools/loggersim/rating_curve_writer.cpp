@@ -7,10 +7,10 @@ namespace kovu3::sim {
 
 std::string RatingCurveFileName(const std::string& stationId) { return "E" + stationId + ".dat"; }
 
-std::string DischargeText(const RatingCurveSpec& spec, int levelCm) {
-    if (levelCm < spec.zeroFlowLevelCm) return "    ";
-    const double metres = (levelCm - spec.zeroFlowLevelCm) / 100.0;
-    const double q = spec.coefficient * std::pow(metres, spec.exponent);
+std::string DischargeText(const RatingCurveRecipe& recipe, int levelCm) {
+    if (levelCm < recipe.zeroFlowLevelCm) return "    ";
+    const double metres = (levelCm - recipe.zeroFlowLevelCm) / 100.0;
+    const double q = recipe.coefficient * std::pow(metres, recipe.exponent);
     // Choose the format by the rounded value, so 9.996 becomes "10.0" and not "10.00".
     char text[32];
     if (std::round(q * 100) < 1000) std::snprintf(text, sizeof text, "%4.2f", q);
@@ -20,17 +20,17 @@ std::string DischargeText(const RatingCurveSpec& spec, int levelCm) {
     return text;
 }
 
-std::string MakeRatingCurve(const RatingCurveSpec& spec) {
+std::string MakeRatingCurve(const RatingCurveRecipe& recipe) {
     char line[256];
     std::snprintf(line, sizeof line,
                   "Rating curve of station %s\r\nQ = %.3f * (H - %.1f cm)^%.3f, H in m, Q in m3/s\r\n"
                   "One entry of 5 bytes per cm from 0 cm at byte 562; blanks: no flow\r\n",
-                  spec.stationId.c_str(), spec.coefficient, spec.zeroFlowLevelCm, spec.exponent);
+                  recipe.stationId.c_str(), recipe.coefficient, recipe.zeroFlowLevelCm, recipe.exponent);
     std::string file = line;
     file.resize(kRatingHeaderLength - 2, ' ');
     file += "\r\n";
-    file.reserve(kRatingHeaderLength + kRatingEntryLength * static_cast<size_t>(spec.highestLevelCm + 1));
-    for (int level = 0; level <= spec.highestLevelCm; ++level) file += DischargeText(spec, level) + " ";
+    file.reserve(kRatingHeaderLength + kRatingEntryLength * static_cast<size_t>(recipe.highestLevelCm + 1));
+    for (int level = 0; level <= recipe.highestLevelCm; ++level) file += DischargeText(recipe, level) + " ";
     return file;
 }
 

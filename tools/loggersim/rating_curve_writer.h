@@ -11,7 +11,7 @@ namespace kovu3::sim {
 inline constexpr size_t kRatingHeaderLength = 561;
 inline constexpr size_t kRatingEntryLength = 5;
 
-struct RatingCurveSpec {
+struct RatingCurveRecipe {
     std::string stationId = "12345678";
     double zeroFlowLevelCm = 40;  // no discharge at or below this stage
     double coefficient = 8.5;     // Q = coefficient x (h - zero flow, in metres) ^ exponent
@@ -21,9 +21,9 @@ struct RatingCurveSpec {
 
 // "E" + station identifier + ".dat".
 std::string RatingCurveFileName(const std::string& stationId);
-std::string MakeRatingCurve(const RatingCurveSpec& spec);
+std::string MakeRatingCurve(const RatingCurveRecipe& recipe);
 // The 4-character discharge text of one entry: "0.00" to "9.99", "10.0" to "99.9", then
 // whole numbers up to "9999"; four blanks below the zero-flow stage.
-std::string DischargeText(const RatingCurveSpec& spec, int levelCm);
+std::string DischargeText(const RatingCurveRecipe& recipe, int levelCm);
 
 }  // namespace kovu3::sim

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-#include "loggersim/logger_file_spec.h"
+#include "loggersim/logger_file_recipe.h"
 
 namespace kovu3::sim {
 
@@ -31,10 +31,10 @@ struct RawFilePlan {
     long long endPointer = 0;  // family 2: logger bytes of data
 };
 
-// Throws std::invalid_argument with CheckSpec's text when the spec cannot be written.
-RawFilePlan DescribeRawFile(const LoggerFileSpec& spec);
+// Throws std::invalid_argument with CheckRecipe's text when the recipe cannot be written.
+RawFilePlan DescribeRawFile(const LoggerFileRecipe& recipe);
 
-// The part of CheckSpec that needs the plan; empty when the plan is sound.
-std::string PlanProblem(const LoggerFileSpec& spec);
+// The part of CheckRecipe that needs the plan; empty when the plan is sound.
+std::string PlanProblem(const LoggerFileRecipe& recipe);
 
 }  // namespace kovu3::sim

@@ -64,52 +64,52 @@ void PutStamps(SetupBlock& block, int firstParameter, const std::vector<Moment>&
 
 // Normal files carry the same first-data time as Ring and Blok files, though nothing reads
 // it there.
-std::string Header(const LoggerFileSpec& spec, const RawFilePlan& plan) {
-    std::string header = spec.versionMarker;
-    header += ThreeDigits(spec.kind == FileKind::Blok ? spec.blockCount : 0);
-    header += ThreeDigits(spec.parameterCount);
-    header += spec.unitCode;
-    if (spec.headerDateUnknown) return header + std::string(15, '0');
+std::string Header(const LoggerFileRecipe& recipe, const RawFilePlan& plan) {
+    std::string header = recipe.versionMarker;
+    header += ThreeDigits(recipe.kind == FileKind::Blok ? recipe.blockCount : 0);
+    header += ThreeDigits(recipe.parameterCount);
+    header += recipe.unitCode;
+    if (recipe.headerDateUnknown) return header + std::string(15, '0');
     const Moment& first = plan.headerFirstData;
     header += ThreeDigits(first.minute / 60) + ThreeDigits(first.minute % 60);
     header += ThreeDigits(first.date.day) + ThreeDigits(first.date.month);
     return header + ThreeDigits(LoggerYear(first.date.year));
 }
 
-std::string Block(const LoggerFileSpec& spec, const RawFilePlan& plan, const Hydrograph& hydrograph) {
-    SetupBlock block(spec.parameterCount);
+std::string Block(const LoggerFileRecipe& recipe, const RawFilePlan& plan, const Hydrograph& hydrograph) {
+    SetupBlock block(recipe.parameterCount);
     if (plan.family == 0) return block.text();
-    const BlockLayout& layout = LayoutOf(spec.parameterCount);
-    ClockFields setup = ClockFieldsOf(spec.storedSetup.value_or(spec.setup));
+    const BlockLayout& layout = LayoutOf(recipe.parameterCount);
+    ClockFields setup = ClockFieldsOf(recipe.storedSetup.value_or(recipe.setup));
     block.Put(layout.setupYear, setup.year);
     block.Put(layout.setupMonth, setup.month);
     block.Put(layout.setupDay, setup.day);
     block.Put(layout.setupHour, setup.hour);
     block.Put(layout.setupMinute, setup.minute);
-    block.PutText(layout.regionCode, spec.regionCode);
-    block.Put(layout.stationPrefix, std::stoi(spec.stationId.substr(0, 3)));
-    block.Put16(layout.stationNumberLow, std::stoi(spec.stationId.substr(3)));
-    const double setupLevel = spec.setupLevelCm.value_or(hydrograph.LevelCm(spec.setup));
-    block.Put16(layout.setupLevelLow, SensorValue(setupLevel, spec.unitCode));
-    block.Put(layout.samplesPerRecord, spec.samplesPerRecord);
-    block.Put(layout.minutesBetweenSamples, spec.minutesBetweenSamples);
+    block.PutText(layout.regionCode, recipe.regionCode);
+    block.Put(layout.stationPrefix, std::stoi(recipe.stationId.substr(0, 3)));
+    block.Put16(layout.stationNumberLow, std::stoi(recipe.stationId.substr(3)));
+    const double setupLevel = recipe.setupLevelCm.value_or(hydrograph.LevelCm(recipe.setup));
+    block.Put16(layout.setupLevelLow, SensorValue(setupLevel, recipe.unitCode));
+    block.Put(layout.samplesPerRecord, recipe.samplesPerRecord);
+    block.Put(layout.minutesBetweenSamples, recipe.minutesBetweenSamples);
 
     std::vector<Moment> lastStamps;
     if (plan.readingCount > 0) lastStamps.push_back(plan.lastRecord);
-    PutStamps(block, layout.lastRecordStamps, spec.lastRecordStamps.value_or(lastStamps), false);
+    PutStamps(block, layout.lastRecordStamps, recipe.lastRecordStamps.value_or(lastStamps), false);
     if (layout.ringStamps != 0) {
         std::vector<Moment> ringStamps;
-        if (spec.kind == FileKind::Ring) ringStamps.push_back(plan.firstRecord);
-        PutStamps(block, layout.ringStamps, spec.ringStamps.value_or(ringStamps), true);
+        if (recipe.kind == FileKind::Ring) ringStamps.push_back(plan.firstRecord);
+        PutStamps(block, layout.ringStamps, recipe.ringStamps.value_or(ringStamps), true);
     }
     if (layout.pointerLow != 0) {
         const long long pointer = plan.endPointer;
-        const int flags = spec.pointerFlagBits ? 1 : 0;
+        const int flags = recipe.pointerFlagBits ? 1 : 0;
         block.Put(layout.pointerLow, static_cast<int>(pointer & 0xFF));
         block.Put(layout.pointerLow + 1, static_cast<int>((pointer >> 8) & 0x7F) | flags * 0x80);
         block.Put(layout.pointerLow + 2, static_cast<int>(pointer >> 15) * 2 | flags * 0xF1);
     }
-    if (HasExtension(spec.parameterCount)) block.Put(layout.baseCount + 3, Bcd(spec.loggerType));
+    if (HasExtension(recipe.parameterCount)) block.Put(layout.baseCount + 3, Bcd(recipe.loggerType));
     return block.text();
 }
 
@@ -135,18 +135,18 @@ struct DayExtremes {
 int HourField(int minuteOfDay) { return Bcd(minuteOfDay % kMinutesPerDay / 60); }
 int MinuteField(int minuteOfDay) { return Bcd(minuteOfDay % 60); }
 
-void AppendDayRecord(std::string& out, const LoggerFileSpec& spec, const DayExtremes& day, int dayIndex) {
-    const bool faulty = spec.dayRecords != DayRecordMode::Agree &&
-                        (spec.faultyDays.empty() ||
-                         std::find(spec.faultyDays.begin(), spec.faultyDays.end(), dayIndex) !=
-                             spec.faultyDays.end());
+void AppendDayRecord(std::string& out, const LoggerFileRecipe& recipe, const DayExtremes& day, int dayIndex) {
+    const bool faulty = recipe.dayRecords != DayRecordMode::Agree &&
+                        (recipe.faultyDays.empty() ||
+                         std::find(recipe.faultyDays.begin(), recipe.faultyDays.end(), dayIndex) !=
+                             recipe.faultyDays.end());
     Extreme max = day.sampleMax;
     Extreme min = day.sampleMin;
     int maxHour = HourField(max.minute);
     int minMinute = MinuteField(min.minute);
-    if (faulty && spec.dayRecords == DayRecordMode::Disagree) {
+    if (faulty && recipe.dayRecords == DayRecordMode::Disagree) {
         // 3 cm inside the readings, in whole centimetres of the unit, so any decoder sees it.
-        const int units = StorageUnitsPerCm(spec.unitCode);
+        const int units = StorageUnitsPerCm(recipe.unitCode);
         max = {std::max(0, day.readingMax.value / units - 3) * units, day.readingMax.minute};
         min = {std::min(65535 / units, day.readingMin.value / units + 3) * units, day.readingMin.minute};
         maxHour = HourField(max.minute);
@@ -167,7 +167,7 @@ void AppendDayRecord(std::string& out, const LoggerFileSpec& spec, const DayExtr
 // the day's extremes. A logger taking several samples per record stores the record's last
 // sample and keeps the extremes over all samples of the day's records, so the day record may
 // lie beyond the readings but never inside them. Of equal samples the first one counts.
-void AppendData(std::string& out, const LoggerFileSpec& spec, const RawFilePlan& plan,
+void AppendData(std::string& out, const LoggerFileRecipe& recipe, const RawFilePlan& plan,
                 const Hydrograph& hydrograph) {
     if (plan.readingCount == 0) return;
     const int interval = plan.recordInterval;
@@ -177,32 +177,32 @@ void AppendData(std::string& out, const LoggerFileSpec& spec, const RawFilePlan&
     DayExtremes day;
     for (long long t = first; t <= last; t += interval) {
         const int minuteOfDay = static_cast<int>(t - FloorDiv(t - 1, kMinutesPerDay) * kMinutesPerDay);
-        for (int k = spec.samplesPerRecord - 1; k >= 0; --k) {
-            const long long sampleTime = t - static_cast<long long>(k) * spec.minutesBetweenSamples;
-            const int value = SensorValue(hydrograph.LevelCm(sampleTime), spec.unitCode);
+        for (int k = recipe.samplesPerRecord - 1; k >= 0; --k) {
+            const long long sampleTime = t - static_cast<long long>(k) * recipe.minutesBetweenSamples;
+            const int value = SensorValue(hydrograph.LevelCm(sampleTime), recipe.unitCode);
             DayExtremes::Take(day.sampleMax, day.sampleMin, value,
-                              minuteOfDay - k * spec.minutesBetweenSamples);
+                              minuteOfDay - k * recipe.minutesBetweenSamples);
             if (k == 0) {
                 AppendValue(out, value);
                 DayExtremes::Take(day.readingMax, day.readingMin, value, minuteOfDay);
             }
         }
         if (minuteOfDay != kMinutesPerDay) continue;
-        if (t == last && !spec.dayRecordAfterLastReading) break;
-        AppendDayRecord(out, spec, day, static_cast<int>(FloorDiv(t - 1, kMinutesPerDay) - firstDay));
+        if (t == last && !recipe.dayRecordAfterLastReading) break;
+        AppendDayRecord(out, recipe, day, static_cast<int>(FloorDiv(t - 1, kMinutesPerDay) - firstDay));
         day = DayExtremes{};
     }
 }
 
 // Left-over memory after a family-2 end pointer: readings of an older recording, a year
 // before this one, as a logger's memory holds them until they are overwritten.
-void AppendLeftover(std::string& out, const LoggerFileSpec& spec, const RawFilePlan& plan,
+void AppendLeftover(std::string& out, const LoggerFileRecipe& recipe, const RawFilePlan& plan,
                     const Hydrograph& hydrograph) {
     const int interval = plan.recordInterval > 0 ? plan.recordInterval : 10;
     const long long start = ToMinutes(plan.firstRecord) - 365LL * kMinutesPerDay;
-    for (int i = 0; i < spec.leftoverBytes; ++i) {
+    for (int i = 0; i < recipe.leftoverBytes; ++i) {
         const int value =
-            SensorValue(hydrograph.LevelCm(start + static_cast<long long>(i / 2) * interval), spec.unitCode);
+            SensorValue(hydrograph.LevelCm(start + static_cast<long long>(i / 2) * interval), recipe.unitCode);
         out += ThreeDigits(i % 2 == 0 ? value >> 8 : value & 0xFF);
     }
 }
@@ -219,22 +219,22 @@ int DecodedLevelCm(int sensorValue, const std::string& unitCode) {
     return units == 0 ? 0 : sensorValue / units;
 }
 
-std::string MakeRawFile(const LoggerFileSpec& spec, const Hydrograph& hydrograph) {
-    const RawFilePlan plan = DescribeRawFile(spec);
-    std::string file = Header(spec, plan);
+std::string MakeRawFile(const LoggerFileRecipe& recipe, const Hydrograph& hydrograph) {
+    const RawFilePlan plan = DescribeRawFile(recipe);
+    std::string file = Header(recipe, plan);
     file.reserve(plan.fileLength);
-    file += Block(spec, plan, hydrograph);
-    AppendData(file, spec, plan, hydrograph);
-    AppendLeftover(file, spec, plan, hydrograph);
+    file += Block(recipe, plan, hydrograph);
+    AppendData(file, recipe, plan, hydrograph);
+    AppendLeftover(file, recipe, plan, hydrograph);
     if (file.size() != plan.fileLength) throw std::logic_error("simulated file length differs from its plan");
     return file;
 }
 
-std::string RawFileName(const LoggerFileSpec& spec) {
-    const int year = ClockMoment(ToMinutes(spec.readout.value_or(spec.readingsUntil))).date.year;
-    char letter = spec.kindLetter != 0 ? spec.kindLetter : (spec.kind == FileKind::Ring ? 'R' : 'M');
+std::string RawFileName(const LoggerFileRecipe& recipe) {
+    const int year = ClockMoment(ToMinutes(recipe.readout.value_or(recipe.readingsUntil))).date.year;
+    char letter = recipe.kindLetter != 0 ? recipe.kindLetter : (recipe.kind == FileKind::Ring ? 'R' : 'M');
     std::string yy = ThreeDigits(((year % 100) + 100) % 100).substr(1);
-    return spec.stationId + ThreeDigits(spec.order) + "." + yy + letter;
+    return recipe.stationId + ThreeDigits(recipe.order) + "." + yy + letter;
 }
 
 }  // namespace kovu3::sim

@@ -1,22 +1,22 @@
 #pragma once
-// The simulated logger: turns a LoggerFileSpec and a hydrograph into the exact characters
+// The simulated logger: turns a LoggerFileRecipe and a hydrograph into the exact characters
 // of a raw logger file.
 
 #include <string>
 
 #include "loggersim/hydrograph.h"
-#include "loggersim/logger_file_spec.h"
+#include "loggersim/logger_file_recipe.h"
 #include "loggersim/raw_file_plan.h"
 
 namespace kovu3::sim {
 
-// The file's characters. Throws std::invalid_argument with CheckSpec's text when the spec
+// The file's characters. Throws std::invalid_argument with CheckRecipe's text when the recipe
 // cannot be written.
-std::string MakeRawFile(const LoggerFileSpec& spec, const Hydrograph& hydrograph);
+std::string MakeRawFile(const LoggerFileRecipe& recipe, const Hydrograph& hydrograph);
 
 // Station identifier, order in three digits, ".", the read-out year in two digits and the
 // kind letter: 12345678001.04M.
-std::string RawFileName(const LoggerFileSpec& spec);
+std::string RawFileName(const LoggerFileRecipe& recipe);
 
 // The sensor value the logger stores for a stage, 0 to 65535 (unknown unit codes store
 // centimetres).

@@ -29,24 +29,24 @@ long long AlignDown(long long minute, int interval) {
     return minute - (r < 0 ? r + interval : r);
 }
 
-LoggerFileSpec BaseSpec(const StationLogger& logger) {
-    LoggerFileSpec spec;
-    spec.stationId = logger.stationId;
-    spec.regionCode = logger.regionCode;
-    spec.unitCode = logger.unitCode;
-    spec.parameterCount = logger.extension ? 166 : 163;
-    spec.loggerType = logger.loggerType;
-    spec.samplesPerRecord = logger.samplesPerRecord;
-    spec.minutesBetweenSamples = logger.minutesBetweenSamples;
-    return spec;
+LoggerFileRecipe BaseSpec(const StationLogger& logger) {
+    LoggerFileRecipe recipe;
+    recipe.stationId = logger.stationId;
+    recipe.regionCode = logger.regionCode;
+    recipe.unitCode = logger.unitCode;
+    recipe.parameterCount = logger.extension ? 166 : 163;
+    recipe.loggerType = logger.loggerType;
+    recipe.samplesPerRecord = logger.samplesPerRecord;
+    recipe.minutesBetweenSamples = logger.minutesBetweenSamples;
+    return recipe;
 }
 
-long long FirstReading(const LoggerFileSpec& spec) { return ToMinutes(DescribeRawFile(spec).firstRecord); }
-long long LastReading(const LoggerFileSpec& spec) { return ToMinutes(DescribeRawFile(spec).lastRecord); }
+long long FirstReading(const LoggerFileRecipe& recipe) { return ToMinutes(DescribeRawFile(recipe).firstRecord); }
+long long LastReading(const LoggerFileRecipe& recipe) { return ToMinutes(DescribeRawFile(recipe).lastRecord); }
 
 // The first reading of the logger's current run: that of a Normal file with its setup.
-long long RunStart(const LoggerFileSpec& previous) {
-    LoggerFileSpec normal = previous;
+long long RunStart(const LoggerFileRecipe& previous) {
+    LoggerFileRecipe normal = previous;
     normal.kind = FileKind::Normal;
     normal.firstRecord.reset();
     normal.firstRecordShift = 0;
@@ -57,7 +57,7 @@ long long RunStart(const LoggerFileSpec& previous) {
 // leave it less than a day of readings or overflow its end pointer.
 bool StopLogger(PlannedFile& previous, const StationLogger& logger, const Moment& readout,
                 std::uint64_t seed, std::uint64_t j) {
-    LoggerFileSpec stopped = previous.spec;
+    LoggerFileRecipe stopped = previous.recipe;
     const long long stop = ToMinutes(readout) - Between(2, 20, seed, kStopDays, j) * kMinutesPerDay -
                            Between(0, kMinutesPerDay - 1, seed, kStopMinutes, j);
     if (stop < FirstReading(stopped) + kMinutesPerDay) return false;
@@ -66,59 +66,59 @@ bool StopLogger(PlannedFile& previous, const StationLogger& logger, const Moment
     stopped.readout = readout;
     stopped.leftoverBytes = static_cast<int>(Between(0, 900, seed, kLeftover, j));
     stopped.pointerFlagBits = Between(0, 1, seed, kPointerFlags, j) == 1;
-    if (!CheckSpec(stopped).empty()) return false;
-    previous.spec = stopped;
+    if (!CheckRecipe(stopped).empty()) return false;
+    previous.recipe = stopped;
     return true;
 }
 
 // Applies `link` to `file`, the file after `previous`; false when the link cannot be made.
 bool ApplyLink(PlannedFile& file, ReadoutLink link, PlannedFile& previous, const ReadoutPlanInput& input,
                const Moment& previousReadout, std::uint64_t j) {
-    LoggerFileSpec& spec = file.spec;
-    const int interval = spec.samplesPerRecord * spec.minutesBetweenSamples;
+    LoggerFileRecipe& recipe = file.recipe;
+    const int interval = recipe.samplesPerRecord * recipe.minutesBetweenSamples;
     switch (link) {
         case ReadoutLink::Reset:
-            spec.setup = ClockMoment(ToMinutes(previousReadout) + Between(3, 40, input.seed, kSetupDelay, j));
+            recipe.setup = ClockMoment(ToMinutes(previousReadout) + Between(3, 40, input.seed, kSetupDelay, j));
             break;
         case ReadoutLink::Continue:
-            spec.setup = ClockMoment(LastReading(previous.spec));
+            recipe.setup = ClockMoment(LastReading(previous.recipe));
             break;
         case ReadoutLink::Gap:
             if (!StopLogger(previous, input.logger, previousReadout, input.seed, j)) return false;
-            spec.setup = ClockMoment(ToMinutes(previousReadout) + Between(3, 40, input.seed, kSetupDelay, j));
+            recipe.setup = ClockMoment(ToMinutes(previousReadout) + Between(3, 40, input.seed, kSetupDelay, j));
             break;
         case ReadoutLink::Repeat:
-            spec.setup = previous.spec.setup;
+            recipe.setup = previous.recipe.setup;
             break;
         case ReadoutLink::Overlap: {
-            const long long runStart = RunStart(previous.spec);
+            const long long runStart = RunStart(previous.recipe);
             const long long back = Between(6, 72, input.seed, kOverlapHours, j) * 60;
-            const long long first = std::max(runStart, AlignDown(LastReading(previous.spec) - back, interval));
+            const long long first = std::max(runStart, AlignDown(LastReading(previous.recipe) - back, interval));
             // Blocks of 256 logger bytes; a day holds its readings (2 bytes) and a day record (8).
             const long long skipped = (first - runStart) / interval * 2 + (first - runStart) / kMinutesPerDay * 8;
-            spec.kind = FileKind::Blok;
-            spec.blockCount = static_cast<int>(std::clamp<long long>((skipped + 255) / 256, 1, 255));
-            spec.setup = previous.spec.setup;
-            spec.firstRecord = ReadingMoment(first);
+            recipe.kind = FileKind::Blok;
+            recipe.blockCount = static_cast<int>(std::clamp<long long>((skipped + 255) / 256, 1, 255));
+            recipe.setup = previous.recipe.setup;
+            recipe.firstRecord = ReadingMoment(first);
             break;
         }
     }
     file.link = link;
-    return CheckSpec(spec).empty();
+    return CheckRecipe(recipe).empty();
 }
 
 // The last file of a logger whose memory wrapped: its oldest readings are overwritten, the
 // first one left lies a few days before the previous file's end.
 bool MakeRing(PlannedFile& file, const PlannedFile& previous, std::uint64_t seed, std::uint64_t j) {
-    LoggerFileSpec ring = file.spec;
+    LoggerFileRecipe ring = file.recipe;
     const int interval = ring.samplesPerRecord * ring.minutesBetweenSamples;
     const long long back = Between(1, 4, seed, kRingDays, j) * kMinutesPerDay;
     ring.kind = FileKind::Ring;
-    ring.setup = previous.spec.setup;
+    ring.setup = previous.recipe.setup;
     ring.firstRecord =
-        ReadingMoment(std::max(RunStart(previous.spec), AlignDown(LastReading(previous.spec) - back, interval)));
-    if (!CheckSpec(ring).empty()) return false;
-    file.spec = ring;
+        ReadingMoment(std::max(RunStart(previous.recipe), AlignDown(LastReading(previous.recipe) - back, interval)));
+    if (!CheckRecipe(ring).empty()) return false;
+    file.recipe = ring;
     file.link = ReadoutLink::Overlap;
     return true;
 }
@@ -138,9 +138,9 @@ std::vector<PlannedFile> PlanReadouts(const ReadoutPlanInput& input) {
     std::vector<PlannedFile> files;
     for (size_t j = 0; j < input.readouts.size(); ++j) {
         PlannedFile file{BaseSpec(input.logger), ReadoutLink::Reset};
-        file.spec.readingsUntil = input.readouts[j];
+        file.recipe.readingsUntil = input.readouts[j];
         if (j == 0) {
-            file.spec.setup = input.firstSetup;
+            file.recipe.setup = input.firstSetup;
         } else {
             const std::uint64_t n = j;
             ReadoutLink link = input.links.empty() ? DrawLink(input.seed, n)
@@ -150,7 +150,7 @@ std::vector<PlannedFile> PlanReadouts(const ReadoutPlanInput& input) {
                               MakeRing(file, previous, input.seed, n);
             if (!ring && !ApplyLink(file, link, previous, input, input.readouts[j - 1], n)) {
                 file = PlannedFile{BaseSpec(input.logger), ReadoutLink::Reset};
-                file.spec.readingsUntil = input.readouts[j];
+                file.recipe.readingsUntil = input.readouts[j];
                 ApplyLink(file, ReadoutLink::Reset, previous, input, input.readouts[j - 1], n);
             }
         }
@@ -158,8 +158,8 @@ std::vector<PlannedFile> PlanReadouts(const ReadoutPlanInput& input) {
     }
     std::map<int, int> filesOfYear;
     for (PlannedFile& file : files) {
-        const int year = ClockMoment(ToMinutes(file.spec.readout.value_or(file.spec.readingsUntil))).date.year;
-        file.spec.order = ++filesOfYear[year];
+        const int year = ClockMoment(ToMinutes(file.recipe.readout.value_or(file.recipe.readingsUntil))).date.year;
+        file.recipe.order = ++filesOfYear[year];
     }
     return files;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "loggersim/logger_file_spec.h"
+#include "loggersim/logger_file_recipe.h"
 
 namespace kovu3::sim {
 
@@ -43,7 +43,7 @@ struct ReadoutPlanInput {
 };
 
 struct PlannedFile {
-    LoggerFileSpec spec;
+    LoggerFileRecipe recipe;
     ReadoutLink link = ReadoutLink::Reset;  // the first file counts as Reset
 };
 

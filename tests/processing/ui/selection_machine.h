@@ -39,15 +39,15 @@ struct SelectionMachine {
     // of `until`; returns its name.
     std::string Raw(const char* station, int order, DateParts from, DateParts until, char kind = 0,
                     const char* unit = "001") {
-        sim::LoggerFileSpec spec;
-        spec.stationId = station;
-        spec.order = order;
-        spec.kindLetter = kind;
-        spec.unitCode = unit;
-        spec.setup = {from, 0};
-        spec.readingsUntil = {until, 1440};
-        const std::string name = sim::RawFileName(spec);
-        Write(name, sim::MakeRawFile(spec, river));
+        sim::LoggerFileRecipe recipe;
+        recipe.stationId = station;
+        recipe.order = order;
+        recipe.kindLetter = kind;
+        recipe.unitCode = unit;
+        recipe.setup = {from, 0};
+        recipe.readingsUntil = {until, 1440};
+        const std::string name = sim::RawFileName(recipe);
+        Write(name, sim::MakeRawFile(recipe, river));
         return name;
     }
 

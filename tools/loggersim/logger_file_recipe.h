@@ -25,7 +25,7 @@ inline constexpr int kOpticalEncoder = 10;
 inline constexpr int kPressureSensor = 20;
 inline constexpr int kAquifer = 25;
 
-struct LoggerFileSpec {
+struct LoggerFileRecipe {
     // File name: station identifier, order within the read-out year, kind letter.
     std::string stationId = "12345678";  // prefix 000-255 and number 00000-65535
     int order = 1;
@@ -73,9 +73,9 @@ struct LoggerFileSpec {
     bool pointerFlagBits = false;  // set the pointer bits the format leaves unused
 };
 
-// Empty when the simulator can write the file, otherwise what is wrong with the spec.
-std::string CheckSpec(const LoggerFileSpec& spec);
+// Empty when the simulator can write the file, otherwise what is wrong with the recipe.
+std::string CheckRecipe(const LoggerFileRecipe& recipe);
 
-int RecordInterval(const LoggerFileSpec& spec);
+int RecordInterval(const LoggerFileRecipe& recipe);
 
 }  // namespace kovu3::sim

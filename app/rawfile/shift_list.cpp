@@ -1,4 +1,4 @@
-#include "rawfile/special_files.h"
+#include "rawfile/shift_list.h"
 
 #include <algorithm>
 
@@ -17,7 +17,7 @@ bool IsLineEnd(char c) {
 
 }  // namespace
 
-std::vector<std::string> SpecialFileFields(std::string_view bytes) {
+std::vector<std::string> ShiftListFields(std::string_view bytes) {
     std::string text = Cp1254ToUtf8(bytes);
     std::vector<std::string> fields;
     size_t i = 0;
@@ -48,9 +48,9 @@ std::vector<std::string> SpecialFileFields(std::string_view bytes) {
     return fields;
 }
 
-SpecialFileShift ShiftForFile(std::string_view bytes, std::string_view fileName) {
-    std::vector<std::string> fields = SpecialFileFields(bytes);
-    SpecialFileShift shift;
+ShiftListEntry ShiftForFile(std::string_view bytes, std::string_view fileName) {
+    std::vector<std::string> fields = ShiftListFields(bytes);
+    ShiftListEntry shift;
     for (size_t i = 0; i + 1 < fields.size(); i += 2) {
         if (fields[i] != fileName) continue;
         // Kept far below overflow; any shift beyond a few days is refused by the decoder.
@@ -61,7 +61,7 @@ SpecialFileShift ShiftForFile(std::string_view bytes, std::string_view fileName)
     return shift;
 }
 
-SpecialFileShift ReadSpecialFileShift(const std::filesystem::path& dataFolder,
+ShiftListEntry ReadSpecialFileShift(const std::filesystem::path& dataFolder,
                                       std::string_view fileName) {
     auto path = FindIgnoringCase(dataFolder, kSpecialFilesName);
     if (!path) return {};

@@ -13,16 +13,16 @@ namespace kovu3 {
 inline constexpr const char* kSpecialFilesName = "OzelDosyalar.txt";
 
 // The fields of the file image (CP1254) in order, as UTF-8. Blank lines hold no field.
-std::vector<std::string> SpecialFileFields(std::string_view bytes);
+std::vector<std::string> ShiftListFields(std::string_view bytes);
 
-struct SpecialFileShift {
+struct ShiftListEntry {
     long intervals = 0;  // the sum of k over every pair naming the file exactly (case counts)
     int pairs = 0;       // how many pairs named it
 };
-SpecialFileShift ShiftForFile(std::string_view bytes, std::string_view fileName);
+ShiftListEntry ShiftForFile(std::string_view bytes, std::string_view fileName);
 
 // The same read from the data folder; no file shifts nothing.
-SpecialFileShift ReadSpecialFileShift(const std::filesystem::path& dataFolder,
+ShiftListEntry ReadSpecialFileShift(const std::filesystem::path& dataFolder,
                                       std::string_view fileName);
 
 }  // namespace kovu3
