@@ -29,6 +29,14 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
+// The word after args[i] as an option's value: advances i and returns true, or returns false
+// when the option is the last word.
+inline bool TakeValue(Arguments args, size_t& i, std::string& out) {
+    if (i + 1 >= args.size()) return false;
+    out = args[++i];
+    return true;
+}
+
 // Prints "usage: kovu3-cli ..." for one command to err and returns kExitUsage.
 int UsageError(const CliContext& context, const Command& command, std::string_view problem);
 

@@ -129,11 +129,7 @@ int RunConvert(const CliContext& context, Arguments args) {
     CommonOptions options;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) return false;
-            out = args[++i];
-            return true;
-        };
+        auto value = [&](std::string& out) { return TakeValue(args, i, out); };
         std::string text;
         if (word == "--station") {
             if (!value(station)) return UsageError(context, kConvertCommand, "--station needs a value");

@@ -53,11 +53,7 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 std::string ParseWords(Arguments args, GraphOptions& options) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) return false;
-            out = args[++i];
-            return true;
-        };
+        auto value = [&](std::string& out) { return TakeValue(args, i, out); };
         std::string size;
         if (word == "--png") {
             if (!value(options.png)) return "--png needs a file";

@@ -46,11 +46,7 @@ int RunTable(const CliContext& context, Arguments args, const Command& command) 
     std::string processed, language, rating;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) return false;
-            out = args[++i];
-            return true;
-        };
+        auto value = [&](std::string& out) { return TakeValue(args, i, out); };
         if (word == "--from" || word == "--to") {
             if (!value(word == "--from" ? request.fromDate : request.toDate))
                 return UsageError(context, command, word + " needs a date");
